@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds both presets and runs all their tests: native on Linux, the Windows build under Wine + Xvfb.
+# Exits non-zero when any step fails.
+set -uo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+results=()
+failed=0
+
+step() {  # step NAME COMMAND...
+  local name=$1; shift
+  echo
+  echo "=== $name: $*"
+  if "$@"; then
+    results+=("ok      $name")
+    return 0
+  fi
+  results+=("FAILED  $name")
+  failed=1
+  return 1
+}
+
+summary() {
+  echo
+  echo "=== Summary"
+  printf '  %s\n' "${results[@]}"
+  if [[ $failed -eq 0 ]]; then
+    echo "All builds and tests passed."
+  else
+    echo "Some steps FAILED (see above)."
+  fi
+}
+trap summary EXIT
+
+step "install dependencies" scripts/install-deps.sh || exit 1
+
+# A preset's later steps are skipped once one fails; the other preset still runs.
+step "native: configure" cmake --preset native &&
+  step "native: build" cmake --build --preset native &&
+  step "native: test" ctest --preset native
+
+step "windows: configure" cmake --preset windows &&
+  step "windows: build" cmake --build --preset windows &&
+  step "windows: test (Wine, Xvfb)" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+
+exit $failed

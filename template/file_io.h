@@ -1,0 +1,25 @@
+// Whole-file reads and crash-safe replacement of a file; the platform files implement them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace k60 {
+
+// Reads at most `maxBytes` from the start of the file at `path` (UTF-8). No result when
+// the file cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes);
+
+// Writes `bytes` to a temporary file beside `path`, checking every write and flushing it to
+// the disk, then puts it in place of `path`. On any failure the temporary file is removed,
+// a file already at `path` is left as it was, and the result is false.
+bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The temporary name replaceFile writes first.
+inline std::string temporaryFileFor(const std::string& path) { return path + ".k60tmp"; }
+
+}  // namespace k60

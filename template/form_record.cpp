@@ -1,0 +1,82 @@
+// The form record rules: post-edit normalisation, continuation fix-up, input line count.
+#include "template/form_record.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace k60 {
+namespace {
+
+bool isInputType(std::uint8_t type) { return type >= 1 && type <= 4; }
+
+bool countsAsInput(std::uint8_t type, InputRule rule) {
+  if (isInputType(type)) return true;
+  return rule == InputRule::Download && (type == 9 || type == 10);
+}
+
+bool isUnused(std::uint8_t type) { return type == 0 || type == 8; }
+
+bool hasNoBinding(std::uint8_t type) { return type == 5 || type == 6 || type == 10; }
+
+void clearUnusedLines(const FormRecord& form, bool alsoFixedLines) {
+  for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
+    const std::uint8_t type = form.dataTypeByte(line);
+    if (isUnused(type)) {
+      form.promptSlot(line)[0] = 0;
+      form.setLookupBinding(line, 0);
+    } else if (alsoFixedLines && hasNoBinding(type)) {
+      form.setLookupBinding(line, 0);
+    }
+  }
+}
+
+}  // namespace
+
+void normaliseForm(const FormRecord& form) {
+  if (form.largeFont())
+    for (std::size_t line = 4; line < FormRecord::kLines; ++line) form.setDataType(line, DataType::Empty);
+  for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
+    if (form.maxLength(line) > FormRecord::kMaxLength) form.setMaxLength(line, FormRecord::kMaxLength);
+    if (form.minLength(line) > form.maxLength(line)) form.setMinLength(line, form.maxLength(line));
+  }
+  clearUnusedLines(form, true);
+}
+
+void fixContinuations(const FormRecord& form) {
+  constexpr std::uint8_t kContinuation = static_cast<std::uint8_t>(DataType::Continuation);
+  constexpr std::uint8_t kLineWidth = 15;  // width of a large-font line
+  for (std::size_t base = 0; base < 4; ++base) {
+    if (!isInputType(form.dataTypeByte(base)) || form.dataTypeByte(base + 1) != kContinuation)
+      continue;
+    const auto prompt = form.promptSlot(base);
+    const std::size_t promptLength = strnlen(reinterpret_cast<const char*>(prompt.data()), 20);
+    auto v = static_cast<std::uint8_t>(form.maxLength(base) + promptLength - kLineWidth);
+    form.setMaxLength(base + 1, v);
+    for (std::size_t next = base + 2; next <= base + 3; ++next) {
+      if (form.dataTypeByte(next) != kContinuation) break;
+      v = static_cast<std::uint8_t>(v - kLineWidth);
+      form.setMaxLength(next, v);
+    }
+  }
+  for (std::size_t line = 0; line < 4; ++line) {
+    if (form.dataTypeByte(line) != kContinuation) continue;
+    form.setLookupBinding(line, 0);
+    form.setInitialOn(line, false);
+    form.setPrefixOn(line, false);
+    form.setSuffixOn(line, false);
+  }
+}
+
+std::uint8_t countInputLines(const FormRecord& form, InputRule rule) {
+  std::uint8_t count = 0;
+  for (std::size_t line = 0; line < FormRecord::kLines; ++line)
+    if (countsAsInput(form.dataTypeByte(line), rule)) count = static_cast<std::uint8_t>(line + 1);
+  return count;
+}
+
+void prepareForm(const FormRecord& form, InputRule rule) {
+  clearUnusedLines(form, rule == InputRule::Download);
+  form.setInputLineCount(countInputLines(form, rule));
+}
+
+}  // namespace k60

@@ -1,0 +1,29 @@
+// The lookup separator layout and the extension block defaults.
+#include "template/lookup_record.h"
+
+#include <algorithm>
+
+namespace k60 {
+
+void applySeparatorLayout(const LookupRecord& lookup) {
+  const std::size_t n = std::min<std::size_t>(lookup.fieldCount(), LookupRecord::kFields);
+  if (n == 0) {
+    lookup.setMemberLength(0);
+    return;
+  }
+  lookup.setFieldOffset(0, 1);
+  for (std::size_t k = 1; k < n; ++k)
+    lookup.setFieldOffset(k, static_cast<std::uint8_t>(lookup.fieldOffset(k - 1) +
+                                                       lookup.fieldLength(k - 1) + 1));
+  std::uint8_t member = static_cast<std::uint8_t>(n - 1);
+  for (std::size_t k = 0; k < n; ++k) member = static_cast<std::uint8_t>(member + lookup.fieldLength(k));
+  lookup.setMemberLength(member);
+}
+
+void ExtensionBlock::reset() const {
+  static constexpr std::uint8_t kDefaults[kSize] = {0x40, 0x01, 0x00, 0x00, 0x00, 0x01, 0x01,
+                                                    0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+  std::copy(std::begin(kDefaults), std::end(kDefaults), bytes().begin());
+}
+
+}  // namespace k60

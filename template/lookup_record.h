@@ -1,0 +1,91 @@
+// One lookup record (19 bytes) and the extension block (14 bytes) that holds the per-lookup
+// options added by format 4.00.
+#pragma once
+
+#include "template/record_view.h"
+
+namespace k60 {
+
+class LookupRecord : public RecordView {
+ public:
+  static constexpr std::size_t kSize = 19;
+  static constexpr std::size_t kFields = 8;
+
+  enum Offset : std::size_t {
+    kMemberLength = 0,
+    kFieldCount = 1,
+    kKeyField = 2,
+    kFieldOffsets = 3,
+    kFieldLengths = 11,
+  };
+
+  using RecordView::RecordView;
+
+  std::uint8_t memberLength() const { return byte(kMemberLength); }
+  void setMemberLength(std::uint8_t v) const { setByte(kMemberLength, v); }
+  std::uint8_t fieldCount() const { return byte(kFieldCount); }
+  void setFieldCount(std::uint8_t v) const { setByte(kFieldCount, v); }
+  // 0..7 = field 1..8.
+  std::uint8_t keyField() const { return byte(kKeyField); }
+  void setKeyField(std::uint8_t v) const { setByte(kKeyField, v); }
+  // 1-based character position of field 0..7 in the member.
+  std::uint8_t fieldOffset(std::size_t field) const { return byte(kFieldOffsets + field); }
+  void setFieldOffset(std::size_t field, std::uint8_t v) const { setByte(kFieldOffsets + field, v); }
+  std::uint8_t fieldLength(std::size_t field) const { return byte(kFieldLengths + field); }
+  void setFieldLength(std::size_t field, std::uint8_t v) const { setByte(kFieldLengths + field, v); }
+};
+
+// With a separator, each field starts one character after the previous one ends and the
+// member length is the sum of the lengths plus the separators, in one byte. A field count
+// above 8 (a damaged file) is read as 8.
+void applySeparatorLayout(const LookupRecord& lookup);
+
+class ExtensionBlock : public RecordView {
+ public:
+  static constexpr std::size_t kSize = 14;
+  static constexpr std::uint8_t kMarker = 0x40;  // '@': the block carries format-4.00 options
+
+  enum Offset : std::size_t {
+    kMarkerByte = 0,
+    kWedgeCrLf = 1,
+    kSeparators = 2,
+    kUploadable = 5,
+    kNoMatchAction = 8,
+    kSeparateFiles = 11,
+    kReserved = 12,
+  };
+
+  using RecordView::RecordView;
+
+  bool hasMarker() const { return byte(kMarkerByte) == kMarker; }
+  // Keyboard wedge: add CR LF after each record.
+  bool wedgeCrLf() const { return byte(kWedgeCrLf) != 0; }
+  void setWedgeCrLf(bool on) const { setByte(kWedgeCrLf, on); }
+  // Lookup 0..2: 0 = fixed-length fields, else the separator's character code.
+  std::uint8_t separator(std::size_t lookup) const { return byte(kSeparators + lookup); }
+  void setSeparator(std::size_t lookup, std::uint8_t v) const { setByte(kSeparators + lookup, v); }
+  bool uploadable(std::size_t lookup) const { return byte(kUploadable + lookup) != 0; }
+  void setUploadable(std::size_t lookup, bool on) const { setByte(kUploadable + lookup, on); }
+  std::uint8_t noMatchAction(std::size_t lookup) const { return byte(kNoMatchAction + lookup); }
+  void setNoMatchAction(std::size_t lookup, std::uint8_t v) const {
+    setByte(kNoMatchAction + lookup, v);
+  }
+  // Menus: save the data of each form to a separate file.
+  bool separateFiles() const { return byte(kSeparateFiles) != 0; }
+  void setSeparateFiles(bool on) const { setByte(kSeparateFiles, on); }
+
+  // The defaults of a new template, also given to an opened file that lacks the block.
+  void reset() const;
+};
+
+}  // namespace k60
+
+namespace k60 {
+
+// Lines of the simulator's Utility page: the eighth (download lookup file) shows only when
+// lookup 1 describes a file, that is has a member length and fields.
+inline std::uint8_t utilityPageLines(const LookupRecord& lookup1) {
+  return lookup1.memberLength() != 0 && lookup1.fieldCount() != 0 ? 8 : 7;
+}
+
+}  // namespace k60

@@ -1,0 +1,52 @@
+// File reads and crash-safe replacement on Windows: write-through file, flush, move over.
+#include <windows.h>
+
+#include "template/file_io.h"
+
+namespace k60 {
+namespace {
+
+std::wstring widePath(const std::string& utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring out(n > 0 ? n : 0, L'\0');
+  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes) {
+  HANDLE h = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::vector<std::uint8_t> out(maxBytes);
+  std::size_t got = 0;
+  bool ok = true;
+  while (got < maxBytes) {
+    DWORD n = 0;
+    if (!ReadFile(h, out.data() + got, static_cast<DWORD>(maxBytes - got), &n, nullptr)) ok = false;
+    if (!ok || n == 0) break;
+    got += n;
+  }
+  CloseHandle(h);
+  if (!ok) return std::nullopt;
+  out.resize(got);
+  return out;
+}
+
+bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const std::wstring temp = widePath(temporaryFileFor(path));
+  HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(h);
+  ok = CloseHandle(h) && ok;
+  ok = ok && MoveFileExW(temp.c_str(), widePath(path).c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temp.c_str());
+  return ok;
+}
+
+}  // namespace k60
