@@ -1,0 +1,22 @@
+// What the running program owns: the one template and the window handles its parts share.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "template/store.h"
+
+namespace k60::shell {
+
+// One per process, created in wWinMain and reached from each window through its user data,
+// so that tests can build as many independent programs as they like.
+struct AppState {
+  HINSTANCE instance = nullptr;   // every resource is loaded through it
+  HWND mainWindow = nullptr;
+  HWND faceWindow = nullptr;
+  std::wstring programDir;        // ends with its backslash: C:\APP\PROG.EXE gives C:\APP\ .
+  Template tmpl;
+};
+
+}  // namespace k60::shell

@@ -1,0 +1,109 @@
+// The main window: class registration, creation and its window procedure.
+#include "shell/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "resources/resource_ids.h"
+#include "shell/win32/command_dispatch.h"
+#include "shell/win32/face_window.h"
+#include "shell/win32/program_dir.h"
+#include "template/defaults.h"
+
+namespace k60::shell {
+namespace {
+
+AppState* appOf(HWND hwnd) {
+  return reinterpret_cast<AppState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// The order matters: the face window's first paint must already see the defaults.
+bool onCreate(AppState& app, HWND hwnd) {
+  InitCommonControls();
+  resetToDefaults(app.tmpl);
+  app.faceWindow = CreateWindowExW(0, kFaceClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0,
+                                   kFaceWidth, kFaceHeight, hwnd,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FACE_WINDOW)),
+                                   app.instance, &app);
+  if (!app.faceWindow) return false;
+  app.programDir = programDirectory();
+  return true;
+}
+
+LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* app = static_cast<AppState*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
+    // Known from the start, so that the face window can own its menu from WM_CREATE on.
+    app->mainWindow = hwnd;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  AppState* app = appOf(hwnd);
+  if (!app) return DefWindowProcW(hwnd, msg, wParam, lParam);
+
+  switch (msg) {
+    case WM_CREATE:
+      return onCreate(*app, hwnd) ? 0 : -1;
+    case WM_COMMAND:
+      dispatchCommand(*app, LOWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      app->mainWindow = nullptr;
+      app->faceWindow = nullptr;
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+RECT workAreaNear(POINT pt) {
+  MONITORINFO info = {sizeof info};
+  GetMonitorInfoW(MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
+}  // namespace
+
+bool registerWindowClasses(HINSTANCE instance) {
+  WNDCLASSEXW main = {sizeof main};
+  main.style = CS_HREDRAW | CS_VREDRAW;
+  main.lpfnWndProc = mainWindowProc;
+  main.hInstance = instance;
+  main.hIcon = LoadIconW(instance, kMainClassName);
+  main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+  main.lpszClassName = kMainClassName;
+  if (!RegisterClassExW(&main)) return false;
+
+  WNDCLASSEXW face = {sizeof face};
+  face.style = CS_HREDRAW | CS_VREDRAW;
+  face.lpfnWndProc = faceWindowProc;
+  face.hInstance = instance;
+  face.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  face.lpszClassName = kFaceClassName;
+  return RegisterClassExW(&face) != 0;
+}
+
+HWND createMainWindow(AppState& app) {
+  const SIZE size = {kFaceWidth, kFaceHeight};
+  const POINT at = placeInside(kMainWindowOrigin, size, workAreaNear(kMainWindowOrigin));
+  return CreateWindowExW(0, kMainClassName, kMainWindowTitle, WS_POPUP, at.x, at.y, size.cx,
+                         size.cy, nullptr, nullptr, app.instance, &app);
+}
+
+POINT placeInside(POINT wanted, SIZE size, const RECT& work) {
+  POINT at = wanted;
+  at.x = std::max(work.left, std::min(at.x, work.right - size.cx));
+  at.y = std::max(work.top, std::min(at.y, work.bottom - size.cy));
+  return at;
+}
+
+}  // namespace k60::shell

@@ -1,0 +1,61 @@
+// new, show and convert: the template file commands.
+#include <memory>
+
+#include "template/defaults.h"
+#include "tools/k60tool/commands.h"
+#include "tools/k60tool/show_template.h"
+#include "tools/k60tool/template_files.h"
+#include "tools/k60tool/tool.h"
+
+namespace k60::tool {
+
+void addNewCommand(CLI::App& app, Context& ctx) {
+  auto out = std::make_shared<std::string>();
+  CLI::App* cmd = app.add_subcommand("new", "write the template a new program starts with");
+  cmd->add_option("-o,--output", *out, "template file to write (.ATX)")->required();
+  cmd->callback([&ctx, out] {
+    Template t;
+    resetToDefaults(t);
+    ctx.exitCode = saveTemplate(*out, t, ctx.err) ? kDone : kFailed;
+  });
+}
+
+void addShowCommand(CLI::App& app, Context& ctx) {
+  struct Args {
+    std::string file;
+    bool json = false;
+  };
+  auto args = std::make_shared<Args>();
+  CLI::App* cmd = app.add_subcommand("show", "show a template (forms, menus, lookups, settings)");
+  cmd->add_option("file", args->file, "template file (.ATX)")->required();
+  cmd->add_flag("--json", args->json, "print one JSON object");
+  cmd->callback([&ctx, args] {
+    Template t;
+    if (!loadTemplate(args->file, t, ctx.err)) {
+      ctx.exitCode = kFailed;
+      return;
+    }
+    if (args->json)
+      ctx.out << templateJson(t).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    else
+      printTemplate(t, ctx.out);
+    ctx.exitCode = kDone;
+  });
+}
+
+void addConvertCommand(CLI::App& app, Context& ctx) {
+  struct Args {
+    std::string in, out;
+  };
+  auto args = std::make_shared<Args>();
+  CLI::App* cmd = app.add_subcommand("convert", "open a template file (any accepted version), save it");
+  cmd->add_option("input", args->in, "template file to read")->required();
+  cmd->add_option("-o,--output", args->out, "template file to write")->required();
+  cmd->callback([&ctx, args] {
+    Template t;
+    const bool ok = loadTemplate(args->in, t, ctx.err) && saveTemplate(args->out, t, ctx.err);
+    ctx.exitCode = ok ? kDone : kFailed;
+  });
+}
+
+}  // namespace k60::tool

@@ -1,0 +1,19 @@
+// The k60tool commands: each adds its subcommand and sets the exit code when it runs.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+
+namespace k60::tool {
+
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  int exitCode = 0;
+};
+
+void addNewCommand(CLI::App& app, Context& ctx);
+void addShowCommand(CLI::App& app, Context& ctx);
+void addConvertCommand(CLI::App& app, Context& ctx);
+
+}  // namespace k60::tool
