@@ -1,0 +1,167 @@
+// k60tool's template commands, run in-process on real files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "template/template.h"
+#include "tools/k60tool/tool.h"
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+class K60ToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("k60tool_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  int run(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    return k60::tool::run(args, out_, err_);
+  }
+
+  static Bytes readAll(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  }
+  static void writeAll(const std::string& p, const Bytes& bytes) {
+    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  }
+
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+// A version 3.10 file as an older program wrote it: no extension block marker.
+Bytes oldVersionFile() {
+  k60::Template t;
+  k60::resetToDefaults(t);
+  Bytes file = k60::encodeTemplateFile(t);
+  std::copy(k60::kAtxMagicOld.begin(), k60::kAtxMagicOld.end(), file.begin());
+  std::fill(file.begin() + 10496, file.end(), 0);
+  return file;
+}
+
+std::string fileText(const Bytes& file, std::size_t offset, std::size_t size) {
+  return std::string(file.begin() + offset, file.begin() + offset + size);
+}
+
+}  // namespace
+
+TEST_F(K60ToolTest, NewWritesTheDefaultTemplateFile) {
+  ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0) << err_.str();
+  const Bytes file = readAll(path("new.ATX"));
+  ASSERT_EQ(file.size(), 10596u);
+  EXPECT_EQ(fileText(file, 0, 8), "Kxx-4.00");
+  const Bytes barcode(file.begin() + 11, file.begin() + 35);
+  EXPECT_EQ(barcode, (Bytes{0x9B, 0xC9, 0, 0, 0, 0x2D, 0x54, 0x80, 0, 0x19, 0x3D, 0, 0xFF, 1, 0xFE, 1, 0xFF, 1,
+                            0xFF, 1, 0x66, 3, 3, 0}));
+  EXPECT_EQ(file[2535 + 601 * 9 + 2], 10) << "form 10 leads to itself";
+  EXPECT_EQ(fileText(file, 8602, 2), std::string(",\0", 2));
+  EXPECT_EQ(file[10496], '@');
+  EXPECT_TRUE(std::all_of(file.begin() + 10510, file.end(), [](auto b) { return b == 0; }));
+
+  k60::Template t;
+  k60::resetToDefaults(t);
+  EXPECT_EQ(file, k60::encodeTemplateFile(t));
+}
+
+TEST_F(K60ToolTest, ConvertOfAnOldFileGivesExtensionDefaultsAndOldRecordPromptLines) {
+  writeAll(path("old.ATX"), oldVersionFile());
+  ASSERT_EQ(run({"convert", path("old.ATX"), "-o", path("new.ATX")}), 0) << err_.str();
+  const Bytes file = readAll(path("new.ATX"));
+  ASSERT_EQ(file.size(), 10596u);
+  EXPECT_EQ(fileText(file, 0, 8), "Kxx-4.00");
+  EXPECT_EQ(Bytes(file.begin() + 10496, file.begin() + 10510),
+            (Bytes{0x40, 1, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0, 0}));
+  // Record-prompt page: 4 lines of 21 bytes at 9933, each now a 15-byte text.
+  for (std::size_t line = 0; line < 4; ++line) {
+    const std::size_t at = 9933 + 21 * line;
+    EXPECT_EQ(file[at + 15], 0) << "line " << line + 1;
+    EXPECT_EQ(fileText(file, at, 15), k60::kOldFileRecordPromptTexts[line]);
+  }
+}
+
+TEST_F(K60ToolTest, ConvertKeepsCustomPromptTexts) {
+  k60::Template t;
+  k60::resetToDefaults(t);
+  t.prompt(k60::PromptPageId::Welcome).setLine(1, *k60::utf8ToGb("仓库盘点"));
+  t.prompt(k60::PromptPageId::OtherMessages).setLine(6, "DONE");
+  ASSERT_TRUE(k60::writeTemplateFile(path("custom.ATX"), t));
+
+  ASSERT_EQ(run({"convert", path("custom.ATX"), "-o", path("out.ATX")}), 0) << err_.str();
+  EXPECT_EQ(readAll(path("out.ATX")), readAll(path("custom.ATX")));
+
+  ASSERT_EQ(run({"show", "--json", path("out.ATX")}), 0);
+  const auto j = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(j["prompts"]["welcome"][1], "仓库盘点");
+  EXPECT_EQ(j["prompts"]["otherMessages"][6], "DONE");
+}
+
+TEST_F(K60ToolTest, ConvertOfARefusedFileWritesNothing) {
+  Bytes bad = oldVersionFile();
+  bad[1] = 'X';  // "KXx-3.10": the magic must match exactly
+  writeAll(path("bad.ATX"), bad);
+  writeAll(path("existing.ATX"), {1, 2, 3});
+
+  EXPECT_EQ(run({"convert", path("bad.ATX"), "-o", path("fresh.ATX")}), 1);
+  EXPECT_NE(err_.str().find("格式不匹配 !!!"), std::string::npos) << err_.str();
+  EXPECT_FALSE(fs::exists(path("fresh.ATX")));
+
+  EXPECT_EQ(run({"convert", path("bad.ATX"), "-o", path("existing.ATX")}), 1);
+  EXPECT_EQ(readAll(path("existing.ATX")), (Bytes{1, 2, 3}));
+
+  EXPECT_EQ(run({"convert", path("missing.ATX"), "-o", path("fresh.ATX")}), 1);
+  EXPECT_FALSE(fs::exists(path("fresh.ATX")));
+}
+
+TEST_F(K60ToolTest, ShowNamesChoicesInTheSystemsWords) {
+  k60::Template t;
+  k60::resetToDefaults(t);
+  auto form = t.form(0);
+  form.setDataType(0, k60::DataType::Integer);
+  form.setPrompt(0, *k60::utf8ToGb("数量:"));
+  form.setCancelTarget(12);
+  auto menu = t.menu(0);
+  menu.setItemName(0, *k60::utf8ToGb("入库"));
+  menu.setItemTarget(0, 1);
+  ASSERT_TRUE(k60::writeTemplateFile(path("t.ATX"), t));
+
+  ASSERT_EQ(run({"show", "--json", path("t.ATX")}), 0);
+  const auto j = nlohmann::json::parse(out_.str());
+  EXPECT_EQ(j["forms"][0]["lines"][0]["dataType"]["label"], "整数");
+  EXPECT_EQ(j["forms"][0]["lines"][0]["prompt"], "数量:");
+  EXPECT_EQ(j["forms"][0]["cancelTarget"]["label"], "菜单  2");
+  EXPECT_EQ(j["menus"][0]["itemCount"], 1);
+  EXPECT_EQ(j["menus"][0]["items"][0]["target"]["label"], "窗体  1");
+  EXPECT_EQ(j["barcode"]["scanMode"]["label"], "Laser");
+  EXPECT_EQ(j["keyboardWedge"]["capsLock"]["label"], "自动检测");
+
+  ASSERT_EQ(run({"show", path("t.ATX")}), 0);
+  EXPECT_NE(out_.str().find("整数 \"数量:\""), std::string::npos) << out_.str();
+  EXPECT_NE(out_.str().find("\"入库\" -> 窗体  1"), std::string::npos) << out_.str();
+}
+
+TEST_F(K60ToolTest, AWrongCommandLineExitsWithTwo) {
+  EXPECT_EQ(run({}), 2);
+  EXPECT_EQ(run({"show"}), 2);
+  EXPECT_EQ(run({"new"}), 2);
+  EXPECT_EQ(run({"frobnicate"}), 2);
+  EXPECT_EQ(run({"--help"}), 0);
+}
+
+TEST_F(K60ToolTest, NewIntoAMissingDirectoryFails) {
+  EXPECT_EQ(run({"new", "-o", path("no/such/dir/new.ATX")}), 1);
+  EXPECT_NE(err_.str().find("保存文件失败"), std::string::npos) << err_.str();
+}
