@@ -8,7 +8,7 @@
 #include "shell/win32/app_state.h"
 #include "shell/win32/main_window.h"
 
-namespace k60::shell::testing {
+namespace k60::shell::testsupport {
 
 inline HINSTANCE thisModule() { return GetModuleHandleW(nullptr); }
 
@@ -46,4 +46,4 @@ class ShellTest : public ::testing::Test {
   HWND main = nullptr;
 };
 
-}  // namespace k60::shell::testing
+}  // namespace k60::shell::testsupport
