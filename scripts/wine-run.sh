@@ -53,11 +53,12 @@ WINEPREFIX=$(cd "$(dirname "$WINEPREFIX")" && pwd)/$(basename "$WINEPREFIX")
 export WINEPREFIX
 export WINEDEBUG=-all
 
-ready="$WINEPREFIX/.k60-prefix-ready"
+# Bump the number when the set-up below changes: existing prefixes then get it again.
+ready="$WINEPREFIX/.k60-prefix-ready-2"
 
-# Wine shows Chinese text as boxes unless the usual Chinese UI fonts are replaced by an
-# installed one. regedit wants the .reg file in UTF-16LE with a byte order mark.
-write_font_replacements() {
+# Registry settings of the prefix. Wine shows Chinese text as boxes unless the usual Chinese
+# UI fonts are replaced by an installed one. regedit wants UTF-16LE with a byte order mark.
+write_prefix_settings() {
   {
     printf '\xff\xfe'
     iconv -f UTF-8 -t UTF-16LE <<'REG'
@@ -70,38 +71,47 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg"="WenQuanYi Micro Hei"
 "Tahoma"="WenQuanYi Micro Hei"
 
+; Without a window manager (Xvfb) hiding a managed window waits 2 s for one: keep
+; windows unmanaged, except the program itself for people running it on their desktop.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\k60gen.exe\X11 Driver]
+"Managed"="Y"
+
 REG
   } > "$1"
 }
 
-create_prefix() {
+set_up_prefix() {
   local log="$WINEPREFIX.log"
-  echo "wine-run: creating Wine prefix $WINEPREFIX (once; log in $log)" >&2
+  echo "wine-run: setting up Wine prefix $WINEPREFIX (once; log in $log)" >&2
   : > "$log"
   # No Mono/Gecko: their installers would ask over the network and nothing here needs them.
-  if ! WINEDLLOVERRIDES="mscoree,mshtml=" timeout -k 10 300 wineboot -i >>"$log" 2>&1; then
+  if ! WINEDLLOVERRIDES="mscoree,mshtml=" timeout -k 10 300 wineboot -i >>"$log" 2>&1 9>&-; then
     echo "wine-run: wineboot failed" >&2; tail -n 20 "$log" >&2; return 1
   fi
   # A first process right after wineboot keeps a later first window from taking a minute.
-  timeout -k 10 120 wine cmd /c exit >>"$log" 2>&1 || true
-  write_font_replacements "$WINEPREFIX/drive_c/k60-fonts.reg"
-  if ! timeout -k 10 120 wine regedit /S 'C:\k60-fonts.reg' >>"$log" 2>&1; then
-    echo "wine-run: importing the font replacements failed" >&2; tail -n 20 "$log" >&2; return 1
+  timeout -k 10 120 wine cmd /c exit >>"$log" 2>&1 9>&- || true
+  write_prefix_settings "$WINEPREFIX/drive_c/k60-settings.reg"
+  if ! timeout -k 10 120 wine regedit /S 'C:\k60-settings.reg' >>"$log" 2>&1 9>&-; then
+    echo "wine-run: importing the registry settings failed" >&2; tail -n 20 "$log" >&2; return 1
   fi
   # Let the server write the registry to disk before the prefix counts as ready.
-  timeout -k 5 60 wineserver -w >>"$log" 2>&1 || true
+  timeout -k 5 60 wineserver -w >>"$log" 2>&1 9>&- || true
   touch "$ready"
 }
 
 if [[ ! -f "$ready" ]]; then
-  # Parallel tests share the prefix: one creates it, the others wait.
+  # Parallel tests share the prefix: one sets it up, the others wait. Wine processes started
+  # during set-up must not inherit the lock: the server outlives them and would keep it.
   exec 9>"$WINEPREFIX.lock"
   if ! flock -w 600 9; then
     echo "wine-run: gave up waiting for $WINEPREFIX.lock" >&2
     exit 1
   fi
   if [[ ! -f "$ready" ]]; then
-    create_prefix || exit 1
+    set_up_prefix || exit 1
   fi
   exec 9>&-
 fi

@@ -14,12 +14,14 @@ namespace k60 {
 // the file cannot be opened or read.
 std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes);
 
-// Writes `bytes` to a temporary file beside `path`, checking every write and flushing it to
-// the disk, then puts it in place of `path`. On any failure the temporary file is removed,
-// a file already at `path` is left as it was, and the result is false.
+// Writes `bytes` to a new temporary file in the directory of `path`, checking every write
+// and flushing it to the disk, then puts it in place of `path`. The temporary file has a
+// short name of its own, so that a target whose name is as long as the file system allows
+// can still be written. On any failure the temporary file is removed, a file already at
+// `path` is left as it was, and the result is false.
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
-// The temporary name replaceFile writes first.
-inline std::string temporaryFileFor(const std::string& path) { return path + ".k60tmp"; }
+// The directory part of `path` ("." when it has none), for the temporary file.
+std::string directoryOf(const std::string& path);
 
 }  // namespace k60

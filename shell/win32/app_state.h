@@ -15,7 +15,7 @@ struct AppState {
   HINSTANCE instance = nullptr;   // every resource is loaded through it
   HWND mainWindow = nullptr;
   HWND faceWindow = nullptr;
-  std::wstring programDir;        // ends with its backslash: C:\APP\PROG.EXE gives C:\APP\ .
+  std::wstring programDir;        // ends with its backslash (C:\APP\ for C:\APP\PROG.EXE)
   Template tmpl;
 };
 

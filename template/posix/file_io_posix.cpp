@@ -1,9 +1,11 @@
-// File reads and crash-safe replacement on POSIX: write, fsync, rename.
+// File reads and crash-safe replacement on POSIX: write a temporary file, fsync, rename.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "template/file_io.h"
 
@@ -43,10 +45,11 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 }
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::string temp = temporaryFileFor(path);
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  std::string temp = directoryOf(path) + "/.k60save-XXXXXX";
+  const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  // mkstemp creates the file readable by its owner only; a template is an ordinary file.
+  bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
   ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());

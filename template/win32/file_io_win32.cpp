@@ -1,4 +1,5 @@
-// File reads and crash-safe replacement on Windows: write-through file, flush, move over.
+// File reads and crash-safe replacement on Windows: write-through temporary file, flush,
+// then move it over the target.
 #include <windows.h>
 
 #include "template/file_io.h"
@@ -11,6 +12,16 @@ std::wstring widePath(const std::string& utf8) {
   std::wstring out(n > 0 ? n : 0, L'\0');
   if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
   return out;
+}
+
+bool writeThrough(const wchar_t* temp, std::span<const std::uint8_t> bytes) {
+  HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size() && FlushFileBuffers(h);
+  return CloseHandle(h) && ok;
 }
 
 }  // namespace
@@ -35,17 +46,12 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 }
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  const std::wstring temp = widePath(temporaryFileFor(path));
-  HANDLE h = CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-            written == bytes.size() && FlushFileBuffers(h);
-  ok = CloseHandle(h) && ok;
-  ok = ok && MoveFileExW(temp.c_str(), widePath(path).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileW(temp.c_str());
+  // GetTempFileName creates an empty file with a unique short name in the directory.
+  wchar_t temp[MAX_PATH];
+  if (GetTempFileNameW(widePath(directoryOf(path)).c_str(), L"k60", 0, temp) == 0) return false;
+  const bool ok = writeThrough(temp, bytes) &&
+                  MoveFileExW(temp, widePath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileW(temp);
   return ok;
 }
 

@@ -22,6 +22,27 @@ std::u16string toWide(UINT codePage, DWORD flags, std::string_view in, bool* ok)
   return out;
 }
 
+// The system's own fallback turns a byte that does not decode into "?", which could be taken
+// for a real question mark; such bytes become U+FFFD instead, one character at a time.
+std::u16string gbToWideReplacing(std::string_view gb) {
+  bool ok;
+  std::u16string out = toWide(kGb, MB_ERR_INVALID_CHARS, gb, &ok);
+  if (ok) return out;
+  out.clear();
+  for (std::size_t i = 0; i < gb.size();) {
+    const std::size_t width = isLeadByte(static_cast<std::uint8_t>(gb[i])) && i + 1 < gb.size() ? 2 : 1;
+    std::u16string one = toWide(kGb, MB_ERR_INVALID_CHARS, gb.substr(i, width), &ok);
+    if (!ok && width == 2) {
+      out += u'\uFFFD';  // a lead byte with a wrong trail byte: the trail may start a character
+      i += 1;
+      continue;
+    }
+    out += ok ? one : u"\uFFFD";
+    i += width;
+  }
+  return out;
+}
+
 // No replacement allowed: a character that code page 936 lacks makes the conversion fail.
 std::optional<std::string> fromWide(UINT codePage, std::u16string_view in) {
   if (in.empty()) return std::string();
@@ -39,10 +60,7 @@ std::optional<std::string> fromWide(UINT codePage, std::u16string_view in) {
 
 }  // namespace
 
-std::u16string gbToUtf16(std::string_view gb) {
-  bool ok;
-  return toWide(kGb, 0, gb, &ok);
-}
+std::u16string gbToUtf16(std::string_view gb) { return gbToWideReplacing(gb); }
 
 std::string gbToUtf8(std::string_view gb) { return fromWide(CP_UTF8, gbToUtf16(gb)).value_or(""); }
 
