@@ -1,9 +1,10 @@
 // k60tool: the command-line companion of the application generator.
 #include <iostream>
 
+#include "tools/k60tool/console.h"
 #include "tools/k60tool/tool.h"
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return k60::tool::run(args, std::cout, std::cerr);
+  k60::tool::prepareConsole();
+  return k60::tool::run(k60::tool::utf8Arguments(argc, argv), std::cout, std::cerr);
 }
