@@ -15,5 +15,11 @@ struct Context {
 void addNewCommand(CLI::App& app, Context& ctx);
 void addShowCommand(CLI::App& app, Context& ctx);
 void addConvertCommand(CLI::App& app, Context& ctx);
+void addImageCommand(CLI::App& app, Context& ctx);
+void addDownloadCommand(CLI::App& app, Context& ctx);
+void addLookupCommand(CLI::App& app, Context& ctx);
+void addCollectCommand(CLI::App& app, Context& ctx);
+void addPeerCommand(CLI::App& app, Context& ctx);
+void addSimulateCommand(CLI::App& app, Context& ctx);
 
 }  // namespace k60::tool

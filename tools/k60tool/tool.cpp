@@ -14,6 +14,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   addNewCommand(app, ctx);
   addShowCommand(app, ctx);
   addConvertCommand(app, ctx);
+  addImageCommand(app, ctx);
+  addDownloadCommand(app, ctx);
+  addLookupCommand(app, ctx);
+  addCollectCommand(app, ctx);
+  addPeerCommand(app, ctx);
+  addSimulateCommand(app, ctx);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

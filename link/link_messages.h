@@ -1,0 +1,50 @@
+// The link's fixed texts (UTF-8), each as the system shows or sends it.
+#pragma once
+
+#include <string_view>
+
+namespace k60::link::text {
+
+// Captions.
+inline constexpr std::string_view kErrorCaption = "错误";
+inline constexpr std::string_view kDownloadCaption = "下载";
+inline constexpr std::string_view kUploadCaption = "上传数据";
+
+// Opening the port for a download (program or lookup file).
+inline constexpr std::string_view kDownloadPortOpenFailed = "不能打开COM端口";
+inline constexpr std::string_view kDownloadIrSetupFailed = "设置IR设备出错!";
+inline constexpr std::string_view kDownloadLineSettingsFailed = "设置通讯状态出错";
+
+// Opening the port for data collection.
+inline constexpr std::string_view kCollectPortOpenFailed = "打开COM端口失败";
+inline constexpr std::string_view kCollectIrSetupFailed = "不能设置IR设备!";
+
+// The download exchange.
+inline constexpr std::string_view kTerminalNotReady = "终端没有准备好!";
+inline constexpr std::string_view kTerminalMemoryFull = "终端内存已满!";
+inline constexpr std::string_view kDownloadError = "下载出错!";
+inline constexpr std::string_view kRetryQuestion = "下载失败，要重试吗?";
+inline constexpr std::string_view kDownloadDone = "下载完毕!";
+
+// The lookup file.
+inline constexpr std::string_view kCannotOpenFile = "不能打开文件!";
+
+// Data collection.
+inline constexpr std::string_view kCannotCreateFile = "打开/创建文件失败!";
+inline constexpr std::string_view kTimeOut = "超时!";
+inline constexpr std::string_view kConnectFailed = "建立连接失败!";
+inline constexpr std::string_view kNoDataReceived = "没有接收到数据!";
+// printf format with the number of records.
+inline constexpr std::string_view kViewReceivedDataFormat =
+    "Done : %d records received.\nView the received data?";
+
+// Protocol words (ASCII).
+inline constexpr std::string_view kHandshake = "QUIBEL\r";
+inline constexpr std::string_view kAck = "ACK";
+inline constexpr std::string_view kFull = "FULL";
+inline constexpr std::string_view kOver = "OVER\r";
+inline constexpr std::string_view kRead = "READ\r";
+inline constexpr std::string_view kAckLine = "ACK\r";
+inline constexpr std::string_view kNakLine = "NAK\r";
+
+}  // namespace k60::link::text

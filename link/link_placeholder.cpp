@@ -1,0 +1,1 @@
+// The terminal link: placeholder translation unit until the first engine file lands.

@@ -1,0 +1,46 @@
+// The serial-port seam: every protocol engine talks to the terminal through this.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace k60::link {
+
+// The line settings record kept for the whole process (the Win32 DCB's counterpart). It
+// starts all zero and is never read back from the port; only these members are assigned.
+struct LineSettings {
+  std::uint32_t baudRate = 0;
+  std::uint8_t dataBits = 0;  // 8 once a transfer has assigned it
+  bool parityNone = false;    // true: no parity (assigned with the data bits)
+  bool oneStopBit = false;
+  bool dtrHigh = false;  // both lines low until the first IR transceiver command
+  bool rtsHigh = false;
+};
+
+class SerialPort {
+ public:
+  virtual ~SerialPort() = default;
+
+  // Opens an existing device by name, exclusively, for reading and writing.
+  virtual bool open(const std::string& name) = 0;
+  // Driver queue sizes where the platform has them; true where it has not.
+  virtual bool setQueueSizes(std::uint32_t receive, std::uint32_t transmit) = 0;
+  // Applies the whole record: rate, 8-N-1, DTR and RTS, no flow control of any kind.
+  virtual bool applyLineSettings(const LineSettings& settings) = 0;
+  // IR set-up: reads return at once; the other time-outs stay as the port had them.
+  virtual bool setReadsReturnAtOnce() = 0;
+  // Transfers: reads return at once; writes take at most 5 ms per byte plus 50 ms.
+  virtual bool setTransferTimeouts() = 0;
+  // Writes within the write time-out; returns the number of bytes written.
+  virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+  // Returns at once with whatever has arrived, up to buffer.size() bytes (possibly none).
+  virtual std::size_t read(std::span<std::uint8_t> buffer) = 0;
+  // Drops every byte received and not yet read.
+  virtual void purgeReceive() = 0;
+  virtual void close() = 0;
+  virtual bool isOpen() const = 0;
+};
+
+}  // namespace k60::link

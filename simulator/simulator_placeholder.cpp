@@ -1,0 +1,1 @@
+// The simulated terminal: placeholder translation unit until the first model file lands.

@@ -1,0 +1,136 @@
+// A serial port for tests: records everything the engine does to it and delivers scripted
+// replies when the virtual clock reaches their arrival time.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/serial_port.h"
+#include "link/virtual_clock.h"
+
+namespace k60::link::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+inline Bytes bytesOf(std::string_view s) { return Bytes(s.begin(), s.end()); }
+
+class ScriptedPort : public SerialPort {
+ public:
+  enum class Kind { Open, QueueSizes, Apply, ReadsAtOnce, TransferTimeouts, Write, Purge, Close };
+  struct Event {
+    Kind kind;
+    std::uint32_t atMs;
+    Bytes bytes;        // Write
+    LineSettings line;  // Apply (and the settings in force at a Write)
+    std::string name;   // Open
+    std::uint32_t receive = 0, transmit = 0;  // QueueSizes
+  };
+
+  explicit ScriptedPort(VirtualClock& clock) : clock_(clock) {}
+
+  // Scripting.
+  bool openSucceeds = true;
+  bool applySucceeds = true;
+  // Called after every write with the bytes written; typically queues a reply.
+  std::function<void(ScriptedPort&, std::span<const std::uint8_t>)> onWrite;
+
+  // Queues bytes that arrive `delayMs` after now.
+  void reply(std::span<const std::uint8_t> bytes, std::uint32_t delayMs = 0) {
+    for (auto b : bytes) incoming_.push_back({clock_.nowMs() + delayMs, b});
+  }
+  void reply(std::string_view text, std::uint32_t delayMs = 0) {
+    Bytes b = bytesOf(text);
+    reply(std::span<const std::uint8_t>(b), delayMs);
+  }
+
+  // What happened.
+  std::vector<Event> events;
+  LineSettings current;  // the settings last applied
+
+  std::vector<Bytes> writes() const {
+    std::vector<Bytes> out;
+    for (const auto& e : events)
+      if (e.kind == Kind::Write) out.push_back(e.bytes);
+    return out;
+  }
+  Bytes written() const {
+    Bytes out;
+    for (const auto& e : events)
+      if (e.kind == Kind::Write) out.insert(out.end(), e.bytes.begin(), e.bytes.end());
+    return out;
+  }
+  std::size_t count(Kind kind) const {
+    return std::count_if(events.begin(), events.end(), [&](const Event& e) { return e.kind == kind; });
+  }
+  std::size_t pendingBytes() const { return incoming_.size(); }
+
+  // SerialPort.
+  bool open(const std::string& name) override {
+    events.push_back({Kind::Open, clock_.nowMs(), {}, current, name});
+    open_ = openSucceeds;
+    return open_;
+  }
+  bool setQueueSizes(std::uint32_t receive, std::uint32_t transmit) override {
+    Event e{Kind::QueueSizes, clock_.nowMs()};
+    e.receive = receive;
+    e.transmit = transmit;
+    events.push_back(e);
+    return true;
+  }
+  bool applyLineSettings(const LineSettings& settings) override {
+    events.push_back({Kind::Apply, clock_.nowMs(), {}, settings});
+    if (applySucceeds) current = settings;
+    return applySucceeds;
+  }
+  bool setReadsReturnAtOnce() override {
+    events.push_back({Kind::ReadsAtOnce, clock_.nowMs()});
+    return true;
+  }
+  bool setTransferTimeouts() override {
+    events.push_back({Kind::TransferTimeouts, clock_.nowMs()});
+    return true;
+  }
+  std::size_t write(std::span<const std::uint8_t> bytes) override {
+    events.push_back({Kind::Write, clock_.nowMs(), Bytes(bytes.begin(), bytes.end()), current});
+    if (onWrite) onWrite(*this, bytes);
+    return bytes.size();
+  }
+  std::size_t read(std::span<std::uint8_t> buffer) override {
+    std::size_t n = 0;
+    while (n < buffer.size() && !incoming_.empty() &&
+           static_cast<std::int32_t>(clock_.nowMs() - incoming_.front().atMs) >= 0) {
+      buffer[n++] = incoming_.front().byte;
+      incoming_.pop_front();
+    }
+    return n;
+  }
+  void purgeReceive() override {
+    events.push_back({Kind::Purge, clock_.nowMs()});
+    // Only what has already arrived is dropped.
+    while (!incoming_.empty() &&
+           static_cast<std::int32_t>(clock_.nowMs() - incoming_.front().atMs) >= 0)
+      incoming_.pop_front();
+  }
+  void close() override {
+    events.push_back({Kind::Close, clock_.nowMs()});
+    open_ = false;
+  }
+  bool isOpen() const override { return open_; }
+
+ private:
+  struct Arrival {
+    std::uint32_t atMs;
+    std::uint8_t byte;
+  };
+  VirtualClock& clock_;
+  std::deque<Arrival> incoming_;
+  bool open_ = false;
+};
+
+}  // namespace k60::link::test
