@@ -19,6 +19,10 @@ inline constexpr std::string_view kDownloadLineSettingsFailed = "设置通讯状
 inline constexpr std::string_view kCollectPortOpenFailed = "打开COM端口失败";
 inline constexpr std::string_view kCollectIrSetupFailed = "不能设置IR设备!";
 
+// COM port settings of a damaged template: refused before the port is opened.
+inline constexpr std::string_view kInvalidComPort = "COM端口设置无效，请重新设置COM口!";
+inline constexpr std::string_view kInvalidBaudRate = "波特率设置无效，请重新设置COM口!";
+
 // The download exchange.
 inline constexpr std::string_view kTerminalNotReady = "终端没有准备好!";
 inline constexpr std::string_view kTerminalMemoryFull = "终端内存已满!";
@@ -28,12 +32,16 @@ inline constexpr std::string_view kDownloadDone = "下载完毕!";
 
 // The lookup file.
 inline constexpr std::string_view kCannotOpenFile = "不能打开文件!";
+// A line too long for one block (more than 253 bytes); %d is the line number, from 1.
+inline constexpr std::string_view kLookupLineTooLongFormat = "索引文件第%d行超过253字节，不能下载!";
 
 // Data collection.
 inline constexpr std::string_view kCannotCreateFile = "打开/创建文件失败!";
 inline constexpr std::string_view kTimeOut = "超时!";
 inline constexpr std::string_view kConnectFailed = "建立连接失败!";
 inline constexpr std::string_view kNoDataReceived = "没有接收到数据!";
+// The collected data could not be written to the disk (the chosen file stays as it was).
+inline constexpr std::string_view kCannotWriteFile = "写入文件失败!";
 // printf format with the number of records.
 inline constexpr std::string_view kViewReceivedDataFormat =
     "Done : %d records received.\nView the received data?";
