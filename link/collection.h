@@ -12,9 +12,10 @@ struct CollectionResult {
   enum class Outcome {
     Collected,        // records > 0 and the file is in place
     NothingReceived,  // "没有接收到数据!" was shown; no file left behind
-    Failed,           // time-out during the records; no file left behind
-    FileError,        // the file could not be created; nothing sent
-    PortError,        // the port or the IR set-up failed; message shown
+    Failed,           // time-out during the records, or the file could not be written;
+                      // message shown; no file left behind
+    FileError,        // the file could not be created; nothing sent, port never opened
+    PortError,        // the port or the IR set-up failed; message shown; no file left behind
   };
   Outcome outcome = Outcome::Failed;
   int records = 0;

@@ -1,0 +1,56 @@
+// Tests of the collected data file: nothing reaches the chosen path before the commit, and a
+// path that could not be replaced is refused before anything is collected. (Discarding and a
+// failed commit are exercised through the collection's tests.)
+#include "link/collected_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/template/test_support.h"
+
+namespace k60::link {
+namespace {
+
+using k60::test::filesIn;
+using k60::test::readWholeFile;
+using k60::test::ScratchDir;
+using k60::test::writeWholeFile;
+namespace fs = std::filesystem;
+
+std::vector<std::uint8_t> bytes(std::string_view s) { return {s.begin(), s.end()}; }
+
+TEST(CollectedFile, AppendsBesideTheTargetAndReplacesItOnlyOnCommit) {
+  ScratchDir dir;
+  const std::string target = dir.file("OUT.TXT");
+  writeWholeFile(target, bytes("old data\r\n"));
+
+  CollectedFile file(target);
+  ASSERT_TRUE(file.create());
+  EXPECT_EQ(fs::path(file.temporaryPath()).parent_path(), dir.path());
+  EXPECT_TRUE(file.append(bytes("A1\r\n")));
+  EXPECT_TRUE(file.append(bytes("B2\r\n")));
+  EXPECT_EQ(readWholeFile(file.temporaryPath()), bytes("A1\r\nB2\r\n"));
+  EXPECT_EQ(readWholeFile(target), bytes("old data\r\n"));
+
+  ASSERT_TRUE(file.commit());
+  EXPECT_EQ(readWholeFile(target), bytes("A1\r\nB2\r\n"));
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+  EXPECT_TRUE(file.temporaryPath().empty());
+  EXPECT_FALSE(file.commit());
+}
+
+TEST(CollectedFile, CreateFailsWhereNoFileCanBeWritten) {
+  ScratchDir dir;
+  CollectedFile missingDirectory((dir.path() / "missing" / "OUT.TXT").string());
+  EXPECT_FALSE(missingDirectory.create());
+
+  // A directory at the chosen path cannot be replaced by the collected data.
+  fs::create_directory(dir.path() / "folder");
+  CollectedFile onDirectory(dir.file("folder"));
+  EXPECT_FALSE(onDirectory.create());
+  EXPECT_EQ(filesIn(dir.path()), 1u);
+}
+
+}  // namespace
+}  // namespace k60::link
