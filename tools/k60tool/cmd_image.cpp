@@ -1,12 +1,37 @@
-// Placeholder until this command is built: it reports that it is not available yet.
+// image: writes the program image of a template exactly as a download sends it.
+#include <memory>
+
+#include "link/program_image.h"
+#include "template/atx_file.h"
+#include "template/file_io.h"
 #include "tools/k60tool/commands.h"
+#include "tools/k60tool/template_files.h"
+#include "tools/k60tool/tool.h"
 
 namespace k60::tool {
 
 void addImageCommand(CLI::App& app, Context& ctx) {
-  app.add_subcommand("image", "(not built yet)")->allow_extras()->callback([&ctx] {
-    ctx.err << "k60tool image: not built yet\n";
-    ctx.exitCode = 1;
+  struct Args {
+    std::string in, out;
+  };
+  auto args = std::make_shared<Args>();
+  CLI::App* cmd = app.add_subcommand("image", "the program image exactly as a download sends it");
+  cmd->add_option("file", args->in, "template file (.ATX)")->required();
+  cmd->add_option("-o,--output", args->out, "image file to write (10,500 bytes)")->required();
+  cmd->callback([&ctx, args] {
+    Template t;
+    if (!loadTemplate(args->in, t, ctx.err)) {
+      ctx.exitCode = kFailed;
+      return;
+    }
+    // The download normalises the forms in place; here only the image is written.
+    const link::ProgramImage image = link::buildProgramImage(t);
+    if (!replaceFile(args->out, image)) {
+      ctx.err << kSaveFailedMessage << " (" << args->out << ": the image could not be written; nothing was changed)\n";
+      ctx.exitCode = kFailed;
+      return;
+    }
+    ctx.exitCode = kDone;
   });
 }
 

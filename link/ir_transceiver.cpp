@@ -1,0 +1,92 @@
+// The IR transceiver set-up: find the rate it listens at, then command it to the chosen rate.
+#include <array>
+
+#include "link/port_setup.h"
+
+namespace k60::link {
+namespace {
+
+// Command mode is DTR high with RTS low: bytes written are for the transceiver itself.
+constexpr std::uint8_t kProbe = 0x0F;  // echoed at the rate the transceiver listens at
+constexpr std::uint8_t kSetRate = 0x07;
+constexpr std::uint8_t kCommit = 0x51;  // "Q"
+constexpr std::array<std::uint32_t, 5> kProbeRates = {9600, 115200, 38400, 57600, 19200};
+// By rate index: 115200, 57600, 38400, 19200, 9600.
+constexpr std::array<std::uint8_t, 5> kRateCommands = {'6', '5', '4', '3', '2'};
+constexpr std::uint32_t kSetupRate = 38400;
+constexpr std::uint32_t kEchoWaitMs = 100;
+
+// Puts the transceiver in command mode (RTS low) or normal mode (RTS high), then pauses.
+bool setMode(LinkContext& ctx, bool normal) {
+  ctx.line.rtsHigh = normal;
+  const bool applied = ctx.port.applyLineSettings(ctx.line);
+  pause(ctx.clock);
+  return applied;
+}
+
+bool writeCommand(LinkContext& ctx, std::uint8_t command) {
+  const bool written = ctx.port.write(std::span<const std::uint8_t>(&command, 1)) == 1;
+  pause(ctx.clock);
+  return written;
+}
+
+// Polls one byte at a time for up to 100 ms; the first byte decides.
+bool echoArrives(LinkContext& ctx) {
+  const std::uint32_t start = ctx.clock.nowMs();
+  for (;;) {
+    std::uint8_t b = 0;
+    if (ctx.port.read(std::span<std::uint8_t>(&b, 1)) == 1) return b == kProbe;
+    if (elapsedMs(start, ctx.clock.nowMs()) >= kEchoWaitMs) return false;
+    ctx.clock.idle();
+  }
+}
+
+enum class Probe { Answered, Silent, PortFailed };
+
+// Asks at `rate` in command mode; ends in normal mode unless the port refused a setting.
+Probe probe(LinkContext& ctx, std::uint32_t rate) {
+  ctx.line.baudRate = rate;
+  if (!setMode(ctx, false)) return Probe::PortFailed;
+  // A late echo of an earlier probe must not pass for this rate's answer.
+  ctx.port.purgeReceive();
+  const bool answered = writeCommand(ctx, kProbe) && echoArrives(ctx);
+  if (!setMode(ctx, true)) return Probe::PortFailed;
+  return answered ? Probe::Answered : Probe::Silent;
+}
+
+// Leaves the first rate that answered assigned.
+bool findListeningRate(LinkContext& ctx) {
+  for (std::uint32_t rate : kProbeRates) {
+    const Probe result = probe(ctx, rate);
+    if (result != Probe::Silent) return result == Probe::Answered;
+  }
+  return false;
+}
+
+bool commandRate(LinkContext& ctx, int rateIndex) {
+  if (!setMode(ctx, false) || !writeCommand(ctx, kSetRate)) return false;
+  const bool rateSent = ctx.port.write(std::span<const std::uint8_t>(&kRateCommands[rateIndex], 1)) == 1;
+  ctx.line.baudRate = kBaudRates[rateIndex];  // applied with normal mode below
+  pause(ctx.clock);
+  return rateSent && writeCommand(ctx, kCommit) && setMode(ctx, true);
+}
+
+}  // namespace
+
+bool setUpIrTransceiver(LinkContext& ctx, int rateIndex) {
+  if (!baudRateOf(rateIndex)) return false;
+  ctx.line.baudRate = kSetupRate;
+  ctx.line.dataBits = 8;
+  ctx.line.parityNone = true;
+  ctx.line.oneStopBit = true;
+  ctx.port.setReadsReturnAtOnce();
+  ctx.line.dtrHigh = true;
+  const bool ok = setMode(ctx, true) && findListeningRate(ctx) && commandRate(ctx, rateIndex);
+  // Whatever happened, later commands find the transceiver's lines in normal mode.
+  ctx.line.rtsHigh = true;
+  ctx.line.dataBits = 8;
+  ctx.line.parityNone = true;
+  return ok;
+}
+
+}  // namespace k60::link

@@ -1,1 +1,0 @@
-// The terminal link: placeholder translation unit until the first engine file lands.
