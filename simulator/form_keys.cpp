@@ -1,0 +1,101 @@
+// The form and error screen states: keys, multi-tap letters, error screens, completion.
+#include "simulator/keypad.h"
+#include "simulator/simulator.h"
+#include "simulator/simulator_texts.h"
+#include "template/prompt_pages.h"
+
+namespace k60::sim {
+namespace {
+
+constexpr int kTypeError = 1;
+constexpr int kTooShortError = 2;
+constexpr int kTooLongError = 3;
+constexpr std::size_t kPressAnyKeyLine = 4;
+
+}  // namespace
+
+void Simulator::formKey(int key) {
+  if (const char digit = keyDigit(key)) {
+    if (screen_.alpha())
+      startLetter(key);
+    else
+      enterCharacter(digit);
+    return;
+  }
+  const FormRecord form = t_.form(static_cast<std::size_t>(target_ - 1));
+  switch (key) {
+    case kKeySpace: enterCharacter(' '); break;
+    case kKeyBackspace: handleFormEvent(form_.erase()); break;
+    case kKeyUp: handleFormEvent(form_.previousLine()); break;
+    case kKeyEnter: handleFormEvent(form_.enter()); break;
+    case kKeyEsc: goToTarget(form.cancelTarget(), true); break;
+    default: break;
+  }
+}
+
+// Any key brings the form back as it was; the key does nothing else.
+void Simulator::errorScreenKey(int) {
+  state_ = SimulatorState::Form;
+  form_.show();
+  host_.invalidateWholeLcd();
+}
+
+void Simulator::enterCharacter(char ch) { handleFormEvent(form_.enterCharacter(ch)); }
+
+// True when the letter was refused and the error screen is up.
+bool Simulator::enterPendingLetter() {
+  const char letter = tap_.take();
+  host_.pendingLetterCleared();
+  if (state_ != SimulatorState::Form) return false;
+  return handleFormEvent(form_.enterCharacter(letter));
+}
+
+void Simulator::startLetter(int key) {
+  const char letter = tap_.press(key);
+  host_.pendingLetterShown(letter, screen_.cursorRow(), screen_.cursorColumn());
+}
+
+void Simulator::dropPendingLetter() {
+  if (!tap_.pending()) return;
+  tap_.drop();
+  host_.pendingLetterCleared();
+}
+
+// Returns true when the event put up an error screen.
+bool Simulator::handleFormEvent(FormEvent event) {
+  switch (event) {
+    case FormEvent::None: break;
+    case FormEvent::RowChanged: host_.invalidateRow(form_.currentLine()); break;
+    case FormEvent::FormShown: host_.invalidateWholeLcd(); break;
+    case FormEvent::Refused: showErrorScreen(kTypeError); return true;
+    case FormEvent::TooShort: showErrorScreen(kTooShortError); return true;
+    case FormEvent::TooLong: showErrorScreen(kTooLongError); return true;
+    case FormEvent::Completed: completeForm(); break;
+  }
+  return false;
+}
+
+// Rows 0..3 stay; rows 4..7 carry the message between two lines of asterisks.
+void Simulator::showErrorScreen(int message) {
+  const PromptPage page = t_.prompt(PromptPageId::ErrorMessages);
+  screen_.setLine(4, text::kErrorFrame);
+  screen_.setLine(5, page.line(static_cast<std::size_t>(message - 1)));
+  screen_.setLine(6, page.line(kPressAnyKeyLine));
+  screen_.setLine(7, text::kErrorFrame);
+  state_ = SimulatorState::ErrorScreen;
+  host_.invalidateWholeLcd();
+}
+
+// The data is checked and counted, not kept.
+void Simulator::completeForm() {
+  screen_.countRecord();
+  const FormRecord form = t_.form(static_cast<std::size_t>(target_ - 1));
+  goToTarget(form.nextTarget(), false);
+}
+
+void Simulator::toggleAlpha() {
+  screen_.setAlpha(!screen_.alpha());
+  host_.alphaModeChanged(screen_.alpha());
+}
+
+}  // namespace k60::sim

@@ -1,1 +1,0 @@
-// The simulated terminal: placeholder translation unit until the first model file lands.

@@ -1,0 +1,138 @@
+// k60tool simulate, run in-process on template files written by the tests.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "template/template.h"
+#include "tools/k60tool/tool.h"
+
+namespace fs = std::filesystem;
+using json = nlohmann::json;
+
+namespace {
+
+class SimulateCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("k60tool_simulate_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+    k60::resetToDefaults(t_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+  int run(std::vector<std::string> args) {
+    out_.str("");
+    err_.str("");
+    return k60::tool::run(args, out_, err_);
+  }
+
+  // Form 1: a text line and an integer line of at least two digits.
+  std::string smallFormFile() {
+    const k60::FormRecord f = t_.form(0);
+    f.setFont(0);
+    f.setDataType(0, k60::DataType::Text);
+    f.setPrompt(0, "Name:");
+    f.setDataType(1, k60::DataType::Integer);
+    f.setPrompt(1, "Qty:");
+    f.setMinLength(1, 2);
+    const std::string file = path("form.ATX");
+    EXPECT_TRUE(k60::writeTemplateFile(file, t_));
+    return file;
+  }
+
+  json simulate(const std::string& file, const std::string& keys, const std::string& time = "2026-12-07T08:30") {
+    EXPECT_EQ(run({"simulate", file, "--keys", keys, "--json", "--time", time}), 0) << err_.str();
+    return json::parse(out_.str());
+  }
+
+  k60::Template t_;
+  fs::path dir_;
+  std::ostringstream out_, err_;
+};
+
+TEST_F(SimulateCommandTest, DefaultTemplateHasNothingToRunAndAsksForNew) {
+  ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
+  const json screen = simulate(path("new.ATX"), "1");
+  EXPECT_EQ(screen["state"], "main");
+  EXPECT_EQ(screen["messages"],
+            json::parse(R"([{"kind":"messageBox","caption":"没有可执行的程序","text":"请定义您的应用程序!!"},
+                            {"kind":"command","command":"New","id":1010}])"));
+  EXPECT_EQ(screen["lines"][0], "1.收集数据     ");
+  EXPECT_EQ(screen["lines"][7], "DEC  7,  8:30  00000");
+  EXPECT_EQ(screen.size(), 9u);
+}
+
+TEST_F(SimulateCommandTest, FormShowsTheTypedDataAndCountsCompletedForms) {
+  const std::string file = smallFormFile();
+  json screen = simulate(file, "1,7,8,9,Enter,4");
+  EXPECT_EQ(screen["state"], "form");
+  EXPECT_EQ(screen["target"], 1);
+  EXPECT_EQ(screen["lines"][0], "Name:789");
+  EXPECT_EQ(screen["lines"][1], "Qty:4");
+  EXPECT_EQ(screen["cursor"], json::parse("[1, 5]"));
+  EXPECT_EQ(screen["highlight"], 0);
+  EXPECT_EQ(screen["messages"], json::array());
+
+  screen = simulate(file, "1,7,Enter,4,Enter");
+  EXPECT_EQ(screen["state"], "error");
+  EXPECT_EQ(screen["lines"][5], "数据过短!       ");
+
+  screen = simulate(file, "1,Enter,4,2,Enter");
+  EXPECT_EQ(screen["records"], 1);
+  EXPECT_EQ(screen["lines"][0], "Name:") << "form 1 leads to itself and starts afresh";
+}
+
+TEST_F(SimulateCommandTest, WaitsLetMultiTapLettersTimeOut) {
+  const std::string file = smallFormFile();
+  json screen = simulate(file, "1,Alpha,2,2");
+  EXPECT_EQ(screen["pending"], "W");
+  EXPECT_EQ(screen["alpha"], true);
+  EXPECT_EQ(screen["lines"][0], "Name:");
+  screen = simulate(file, "1,Alpha,2,2,wait:600");
+  EXPECT_EQ(screen["pending"], "W");
+  screen = simulate(file, "1,Alpha,2,2,wait:650,wait:50");
+  EXPECT_EQ(screen["pending"], nullptr);
+  EXPECT_EQ(screen["lines"][0], "Name:W");
+}
+
+TEST_F(SimulateCommandTest, PowerKeyOnlyEntersAPendingLetter) {
+  const std::string file = smallFormFile();
+  const json screen = simulate(file, "1,Alpha,2,PWR,FN");
+  EXPECT_EQ(screen["state"], "form");
+  EXPECT_EQ(screen["pending"], nullptr);
+  EXPECT_EQ(screen["lines"][0], "Name:V");
+  EXPECT_EQ(screen["messages"], json::array());
+}
+
+TEST_F(SimulateCommandTest, ClockRunsFromTheGivenTime) {
+  ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
+  const json screen = simulate(path("new.ATX"), "wait:60000", "2026-12-31T23:59");
+  EXPECT_EQ(screen["lines"][7], "JAN  1,  0:0   00000");
+}
+
+TEST_F(SimulateCommandTest, TextOutputFramesTheScreen) {
+  const std::string file = smallFormFile();
+  ASSERT_EQ(run({"simulate", file, "--keys", "1,5,SP,6"}), 0) << err_.str();
+  EXPECT_NE(out_.str().find("|Name:5 6            |"), std::string::npos) << out_.str();
+  EXPECT_NE(out_.str().find("state: form"), std::string::npos);
+  EXPECT_NE(out_.str().find("cursor: row 0, column 8"), std::string::npos);
+}
+
+TEST_F(SimulateCommandTest, BadKeysTimesAndFilesAreRefused) {
+  ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
+  EXPECT_EQ(run({"simulate", path("new.ATX"), "--keys", "1,Jump"}), 2);
+  EXPECT_NE(err_.str().find("\"Jump\""), std::string::npos);
+  EXPECT_EQ(run({"simulate", path("new.ATX"), "--keys", "wait:-5"}), 2);
+  EXPECT_EQ(run({"simulate", path("new.ATX"), "--keys", "1", "--time", "2026-02-30T10:00"}), 2);
+  EXPECT_EQ(run({"simulate", path("new.ATX"), "--keys", "1", "--time", "2026-12-07 10:00"}), 2);
+  EXPECT_EQ(run({"simulate", path("missing.ATX"), "--keys", "1"}), 1);
+  EXPECT_EQ(out_.str(), "");
+}
+
+}  // namespace

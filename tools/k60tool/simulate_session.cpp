@@ -1,0 +1,106 @@
+// Runs a key script through the interpreter and reports the final screen.
+#include "tools/k60tool/simulate_session.h"
+
+#include "simulator/simulator_texts.h"
+#include "template/gb_text.h"
+
+namespace k60::tool {
+
+using json = nlohmann::ordered_json;
+
+sim::LocalTime ScriptClock::now() {
+  using namespace std::chrono;
+  const auto t = start_ + floor<minutes>(elapsed_);
+  const auto day = floor<days>(t);
+  const year_month_day date{day};
+  const hh_mm_ss time{t - day};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
+          static_cast<int>(time.minutes().count())};
+}
+
+void ScriptHost::showNoProgramMessage(std::string_view text, std::string_view caption) {
+  messages_.push_back({{"kind", "messageBox"}, {"caption", caption}, {"text", text}});
+}
+
+void ScriptHost::postNewCommand() {
+  messages_.push_back({{"kind", "command"}, {"command", "New"}, {"id", sim::text::kNewCommandId}});
+}
+
+SimulateSession::SimulateSession(Template& t, std::chrono::sys_time<std::chrono::minutes> start)
+    : clock_(start), sim_(t, host_, clock_) {
+  sim_.showMainPage();
+}
+
+void SimulateSession::play(const std::vector<ScriptStep>& steps) {
+  for (const ScriptStep& step : steps) {
+    if (step.key != 0)
+      sim_.keyPress(step.key);
+    else
+      wait(step.waitMs);
+  }
+}
+
+// A tick falls on every 100 ms boundary of the script's time, so short waits add up.
+void SimulateSession::wait(long long ms) {
+  constexpr long long kTickMs = 100;
+  const long long ticksBefore = elapsedMs_ / kTickMs;
+  elapsedMs_ += ms;
+  for (long long i = ticksBefore; i < elapsedMs_ / kTickMs; ++i) {
+    clock_.advance(std::chrono::milliseconds(kTickMs));
+    sim_.tick();
+  }
+}
+
+std::vector<std::string> SimulateSession::rows() const {
+  std::vector<std::string> rows;
+  for (int row = 0; row < sim::Screen::kRows; ++row) rows.emplace_back(sim_.screen().line(row));
+  if (sim_.state() == sim::SimulatorState::MainPage) rows.back() = sim_.statusLine();
+  return rows;
+}
+
+json SimulateSession::toJson() const {
+  json lines = json::array();
+  for (const std::string& row : rows()) lines.push_back(gbToUtf8(row));
+  const auto pending = sim_.pendingLetter();
+  const sim::Screen& screen = sim_.screen();
+  return {
+      {"state", sim::stateName(sim_.state())},
+      {"lines", lines},
+      {"highlight", screen.highlight()},
+      {"cursor", {screen.cursorRow(), screen.cursorColumn()}},
+      {"target", sim_.currentTarget()},
+      {"records", screen.recordCounter()},
+      {"alpha", screen.alpha()},
+      {"pending", pending ? json(std::string(1, *pending)) : json(nullptr)},
+      {"messages", host_.messages()},
+  };
+}
+
+// The LCD in a frame, the highlighted row marked with > <, then the state and messages.
+void SimulateSession::printText(std::ostream& out) const {
+  const sim::Screen& screen = sim_.screen();
+  const std::string border = "+" + std::string(sim::Screen::kColumns, '-') + "+\n";
+  out << border;
+  const auto lines = rows();
+  for (int row = 0; row < sim::Screen::kRows; ++row) {
+    std::string text = lines[static_cast<std::size_t>(row)];
+    text.resize(sim::Screen::kColumns, ' ');
+    const bool inverted = screen.highlight() == row + 1;
+    out << (inverted ? '>' : '|') << gbToUtf8(text) << (inverted ? '<' : '|') << "\n";
+  }
+  out << border;
+  out << "state: " << sim::stateName(sim_.state()) << "   target: " << sim_.currentTarget()
+      << "   records: " << screen.recordCounter() << "   alpha: " << (screen.alpha() ? "on" : "off") << "\n";
+  if (sim_.showsCursor())
+    out << "cursor: row " << screen.cursorRow() << ", column " << screen.cursorColumn() << "\n";
+  if (const auto pending = sim_.pendingLetter()) out << "pending letter: " << *pending << "\n";
+  for (const auto& m : host_.messages()) {
+    if (m["kind"] == "messageBox")
+      out << "message box [" << m["caption"].get<std::string>() << "]: " << m["text"].get<std::string>() << "\n";
+    else
+      out << "command posted: " << m["command"].get<std::string>() << "\n";
+  }
+}
+
+}  // namespace k60::tool
