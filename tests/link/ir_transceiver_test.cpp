@@ -97,7 +97,9 @@ TEST_F(IrTransceiverTest, TheRateCommandGoesOutAtTheFoundRate) {
   EXPECT_EQ(commands, (std::vector<std::pair<std::uint8_t, std::uint32_t>>{
                           {0x07, 57600}, {0x34, 57600}, {0x51, 57600}}));
   for (const auto& e : events) {
-    if (e.kind == Kind::Write && e.bytes[0] != 0x0F) EXPECT_FALSE(e.line.rtsHigh) << "command mode";
+    if (e.kind == Kind::Write && e.bytes[0] != 0x0F) {
+      EXPECT_FALSE(e.line.rtsHigh) << "command mode";
+    }
   }
   EXPECT_EQ(transceiver.rate, 38400u);
 }
