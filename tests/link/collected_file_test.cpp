@@ -30,7 +30,10 @@ TEST(CollectedFile, AppendsBesideTheTargetAndReplacesItOnlyOnCommit) {
   EXPECT_EQ(fs::path(file.temporaryPath()).parent_path(), dir.path());
   EXPECT_TRUE(file.append(bytes("A1\r\n")));
   EXPECT_TRUE(file.append(bytes("B2\r\n")));
+#ifndef _WIN32
+  // Windows holds the temporary file unshared until the commit, so only POSIX can look in.
   EXPECT_EQ(readWholeFile(file.temporaryPath()), bytes("A1\r\nB2\r\n"));
+#endif
   EXPECT_EQ(readWholeFile(target), bytes("old data\r\n"));
 
   ASSERT_TRUE(file.commit());
