@@ -1,6 +1,7 @@
 // The download's block exchange: write, collect the terminal's reply, resend until "ACK".
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "link/download.h"
 #include "link/link_messages.h"
@@ -46,7 +47,9 @@ std::string exchange(LinkContext& ctx, std::span<const std::uint8_t> bytes) {
   }
   if (!reply.empty() && reply.back() == kCr) {
     reply.pop_back();
-  } else if (reply.size() >= kReplyStopBytes) {
+  } else if (reply.size() >= kReplyStopBytes && reply.find('\r') == std::string::npos) {
+    // A CR inside the reply already ended the terminal's line; what follows it is the
+    // start of the next line, not a tail.
     dropReplyTail(ctx, start);
   }
   return reply;
@@ -54,7 +57,9 @@ std::string exchange(LinkContext& ctx, std::span<const std::uint8_t> bytes) {
 
 bool sendBlock(LinkContext& ctx, std::span<const std::uint8_t> block) {
   for (int send = 0; send < kMaxSends; ++send) {
-    const std::string reply = exchange(ctx, block);
+    // The terminal's reply is a C string: a 0 byte ends the text.
+    const std::string received = exchange(ctx, block);
+    const std::string_view reply(received.c_str());
     if (reply == text::kFull) {
       ctx.ui.showMessage(text::kTerminalMemoryFull, text::kErrorCaption, MessageIcon::Exclamation);
       return false;

@@ -13,10 +13,22 @@ namespace k60::link {
 namespace {
 
 // A file already at `path` must be one this user could overwrite, as creating it anew would.
+// Non-blocking and without becoming a controlling terminal, so that a FIFO or a device at
+// the path cannot hang the check.
 bool targetWritable(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd >= 0) return ::close(fd) == 0;
   return errno == ENOENT;
+}
+
+// The mode the collected file gets: that of the file it replaces, else what creating a new
+// file would give under the umask.
+mode_t collectedFileMode(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
 }
 
 }  // namespace
@@ -28,7 +40,7 @@ bool CollectedFile::create() {
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   // mkstemp makes the file private to its owner; the collected data is an ordinary file.
-  if (::fchmod(fd, 0644) != 0) {
+  if (::fchmod(fd, collectedFileMode(path_)) != 0) {
     ::close(fd);
     ::unlink(temp.c_str());
     return false;

@@ -134,6 +134,20 @@ TEST(Exchange, LongReplyIsCutAndItsTailDropped) {
   EXPECT_EQ(exchange(rig.ctx, wordBytes("Y")), "ACK");
 }
 
+TEST(Exchange, LongReplyHoldingACrKeepsWhatFollowsForTheNextSend) {
+  DownloadRig rig;
+  rig.terminal = [](const Bytes&, int) { return Answer{"012345678\rACK\r"}; };
+  EXPECT_EQ(exchange(rig.ctx, wordBytes("X")), "012345678\rAC");
+  EXPECT_EQ(rig.port.pendingBytes(), 2u);  // "K\r" belongs to the next line
+}
+
+TEST(SendBlock, ReplyTextEndsAtAZeroByte) {
+  DownloadRig rig;
+  rig.terminal = [](const Bytes&, int) { return Answer{std::string("ACK\0\r", 5)}; };
+  EXPECT_TRUE(sendBlock(rig.ctx, Bytes(103, 1)));
+  EXPECT_EQ(rig.port.count(Kind::Write), 1u);
+}
+
 TEST(SendBlock, AfterALongReplyTheAnswersStayWithTheirSends) {
   DownloadRig rig;
   rig.terminal = [](const Bytes&, int n) { return Answer{n == 0 ? "0123456789ABCDEF\r" : "ACK\r"}; };
