@@ -1,13 +1,198 @@
-// Placeholder until this command is built: it reports that it is not available yet.
+// peer: plays the terminal (and the IR transceiver) on a serial port for testing transfers.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "link/system_clock.h"
+#include "link/terminal_peer.h"
+#include "link/terminal_peer_paced_port.h"
 #include "tools/k60tool/commands.h"
+#include "tools/k60tool/console_link_ui.h"
+#include "tools/k60tool/tool.h"
 
 namespace k60::tool {
+namespace {
+
+using link::peer::Bytes;
+
+constexpr const char* kPeerFooter = R"(
+Framing: "QUIBEL\r" starts a download and "READ\r" a collection. Program blocks are 103
+bytes without a terminator, so what follows the handshake is taken as --mode says:
+  program  every block is 103 bytes; block 104 completes the image
+  lookup   every block ends with CR; "OVER\r" completes the file
+  auto     (default) a first block of 103 bytes that is a valid block 0 makes it a program;
+           a first block ended by CR with a valid checksum, after which the line stays quiet
+           for --gap ms, makes it a lookup file (that first line is answered after the gap)
+An incomplete block followed by --gap ms of quiet is dropped unanswered; "QUIBEL\r" or
+"READ\r" followed by the gap starts over. Blocks, lines and records count from 0 in the
+fault options; the lookup file's "OVER\r" counts as the line after the last.
+A session ends when the image or lookup file has arrived, the records are served, or
+"FULL" was answered. Exit status: 0, or 1 when the port fails, a file cannot be written or
+--count sessions did not end before --timeout.)";
+
+struct PeerArgs {
+  std::string port, mode = "auto", imageOut, lookupOut, recordsFile;
+  std::uint32_t baud = 115200;
+  bool pace = false, verbose = false, once = false;
+  int count = 0;
+  double timeoutSec = 0;
+  link::peer::PeerOptions options;
+};
+
+void addPeerOptions(CLI::App& cmd, PeerArgs& a) {
+  link::peer::PeerFaults& f = a.options.faults;
+  cmd.add_option("--port", a.port, "serial device to play the terminal on")->required();
+  cmd.add_option("--mode", a.mode, "what follows a handshake: auto, program or lookup")
+      ->check(CLI::IsMember({"auto", "program", "lookup"}));
+  cmd.add_option("--image-out", a.imageOut, "write each program image received (10,500 bytes)");
+  cmd.add_option("--lookup-out", a.lookupOut, "write each lookup file received (CR LF lines)");
+  cmd.add_option("--records", a.recordsFile, "records to serve, one a line (at most 251 bytes)");
+  cmd.add_option("--baud", a.baud, "bit rate of the line and of --pace")
+      ->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
+  cmd.add_flag("--pace", a.pace, "move bytes no faster than the bit rate (10 bits a byte)");
+  cmd.add_flag("--ir", a.options.ir, "also play the IR transceiver (answers the 0x0F probe)");
+  cmd.add_option("--ir-probe", f.irAnswerProbe, "answer only this IR probe (1 = first, 0 = none)");
+  cmd.add_flag("--silent", f.silent, "never answer");
+  cmd.add_option("--full-at", f.fullAt, "answer \"FULL\" to this block");
+  cmd.add_option("--reject-at", f.rejectAt, "answer \"ERR\" to this block (so the PC resends)");
+  cmd.add_option("--reject-times", f.rejectTimes, "how often --reject-at applies (default 1)");
+  cmd.add_option("--drop-at", f.dropAt, "leave this block unanswered");
+  cmd.add_option("--drop-times", f.dropTimes, "how often --drop-at applies (default 1)");
+  cmd.add_option("--noise-at", f.noiseAt, "send noise bytes before the answer to this block or before this record");
+  cmd.add_option("--repeat-record", f.repeatRecord, "send this record again after its ACK");
+  cmd.add_option("--corrupt-record", f.corruptRecord, "send this record first with a wrong checksum");
+  cmd.add_option("--gap", a.options.gapMs, "quiet milliseconds that end an incomplete block (default 200)");
+  cmd.add_option("--count", a.count, "end after this many sessions (default: run until stopped)");
+  cmd.add_flag("--once", a.once, "end after one session");
+  cmd.add_option("--timeout", a.timeoutSec, "end after this many seconds without a byte");
+  cmd.add_flag("-v,--verbose", a.verbose, "log every event to stderr");
+}
+
+// Reports what the peer received on stdout and writes it to the files asked for.
+class CommandSink : public link::peer::PeerSink {
+ public:
+  CommandSink(Context& ctx, const PeerArgs& args) : ctx_(ctx), args_(args) {}
+  link::peer::PacedPort* paced = nullptr;
+  bool failed = false;
+
+  void programReceived(const Bytes& image) override {
+    ctx_.out << "program image received: " << image.size() << " bytes" << std::endl;
+    if (!args_.imageOut.empty()) save(args_.imageOut, image);
+  }
+  void lookupReceived(const std::vector<Bytes>& lines) override {
+    ctx_.out << "lookup file received: " << lines.size() << " lines" << std::endl;
+    Bytes file;
+    for (const Bytes& l : lines) {
+      file.insert(file.end(), l.begin(), l.end());
+      file.insert(file.end(), {0x0D, 0x0A});
+    }
+    if (!args_.lookupOut.empty()) save(args_.lookupOut, file);
+  }
+  void collectionServed(int records) override {
+    ctx_.out << "records served: " << records << std::endl;
+  }
+  void downloadRefused(int block) override {
+    ctx_.out << "download refused at block " << block << " (FULL)" << std::endl;
+  }
+  void rateCommanded(std::uint32_t baud) override {
+    note("IR transceiver commanded to " + std::to_string(baud) + " bit/s");
+    if (paced) paced->setBaud(baud);
+  }
+  void note(const std::string& event) override {
+    if (args_.verbose) ctx_.err << "peer: " << event << std::endl;
+  }
+
+ private:
+  void save(const std::string& path, const Bytes& bytes) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (f.flush()) return;
+    ctx_.err << path << ": the file could not be written\n";
+    failed = true;
+  }
+  Context& ctx_;
+  const PeerArgs& args_;
+};
+
+// One record a line (LF or CR LF); a record cannot hold a CR nor exceed 251 bytes.
+bool loadRecords(const std::string& path, std::vector<Bytes>& records, std::ostream& err) {
+  std::ifstream f(path, std::ios::binary);
+  if (!f) {
+    err << path << ": cannot open the records file\n";
+    return false;
+  }
+  const Bytes all{std::istreambuf_iterator<char>(f), {}};
+  for (auto it = all.begin(); it != all.end();) {
+    auto end = std::find(it, all.end(), 0x0A);
+    Bytes record(it, end);
+    if (!record.empty() && record.back() == 0x0D) record.pop_back();
+    it = end == all.end() ? end : end + 1;
+    if (std::find(record.begin(), record.end(), 0x0D) != record.end() ||
+        record.size() > link::peer::kMaxRecordData) {
+      err << path << ": record " << records.size() << " holds a CR or is longer than 251 bytes\n";
+      return false;
+    }
+    records.push_back(std::move(record));
+  }
+  return true;
+}
+
+link::peer::DownloadMode modeOf(const std::string& mode) {
+  if (mode == "program") return link::peer::DownloadMode::Program;
+  if (mode == "lookup") return link::peer::DownloadMode::Lookup;
+  return link::peer::DownloadMode::Auto;
+}
+
+link::LineSettings lineAt(std::uint32_t baud) {
+  link::LineSettings line;
+  line.baudRate = baud;
+  line.dataBits = 8;
+  line.parityNone = line.oneStopBit = line.dtrHigh = line.rtsHigh = true;
+  return line;
+}
+
+// Steps the peer until its sessions are done or the line has been quiet too long.
+bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArgs& args) {
+  const auto timeoutMs = static_cast<std::uint32_t>(args.timeoutSec * 1000);
+  for (;;) {
+    peer.step();
+    if (args.count > 0 && peer.sessionsEnded() >= args.count) return true;
+    if (timeoutMs > 0 && link::elapsedMs(peer.lastByteMs(), clock.nowMs()) > timeoutMs)
+      return args.count == 0;
+    clock.idle();
+  }
+}
+
+int runPeer(Context& ctx, PeerArgs& args) {
+  if (args.once) args.count = 1;
+  args.options.mode = modeOf(args.mode);
+  if (!args.recordsFile.empty() && !loadRecords(args.recordsFile, args.options.records, ctx.err))
+    return kFailed;
+  auto port = makeSystemSerialPort();
+  if (!port || !port->open(args.port) || !port->applyLineSettings(lineAt(args.baud))) {
+    ctx.err << args.port << ": cannot open the port as a serial line\n";
+    return kFailed;
+  }
+  link::SystemClock clock;
+  link::peer::PacedPort paced(*port, clock, args.baud);
+  CommandSink sink(ctx, args);
+  if (args.pace) sink.paced = &paced;
+  link::SerialPort& line = args.pace ? static_cast<link::SerialPort&>(paced) : *port;
+  link::peer::TerminalPeer peer(line, clock, args.options, sink);
+  sink.note("listening on " + args.port);
+  const bool done = servePeer(peer, clock, args);
+  return done && !sink.failed ? kDone : kFailed;
+}
+
+}  // namespace
 
 void addPeerCommand(CLI::App& app, Context& ctx) {
-  app.add_subcommand("peer", "(not built yet)")->allow_extras()->callback([&ctx] {
-    ctx.err << "k60tool peer: not built yet\n";
-    ctx.exitCode = 1;
-  });
+  auto args = std::make_shared<PeerArgs>();
+  CLI::App* cmd = app.add_subcommand("peer", "play the terminal (and IR transceiver) on a serial port");
+  addPeerOptions(*cmd, *args);
+  cmd->footer(kPeerFooter);
+  cmd->callback([&ctx, args] { ctx.exitCode = runPeer(ctx, *args); });
 }
 
 }  // namespace k60::tool

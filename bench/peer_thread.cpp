@@ -1,0 +1,36 @@
+// Running the terminal peer on its own thread until stopped.
+#include "bench/peer_thread.h"
+
+#include <ctime>
+
+namespace k60::bench {
+
+double threadCpuMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+PeerThread::PeerThread(PtyPair& pair, link::peer::PeerOptions options, std::uint32_t baud)
+    : master_(pair.masterFd()),
+      paced_(master_, clock_, baud),
+      peer_(paced_, clock_, std::move(options), *this),
+      thread_([this] { run(); }) {}
+
+PeerThread::~PeerThread() { stop(); }
+
+void PeerThread::stop() {
+  stop_ = true;
+  if (thread_.joinable()) thread_.join();
+}
+
+void PeerThread::run() {
+  const double start = threadCpuMs();
+  while (!stop_) {
+    peer_.step();
+    clock_.idle();
+    cpuMs_ = threadCpuMs() - start;
+  }
+}
+
+}  // namespace k60::bench

@@ -1,0 +1,17 @@
+// The real clock on the standard library's steady clock.
+#include "link/system_clock.h"
+
+#include <chrono>
+#include <thread>
+
+namespace k60::link {
+
+std::uint32_t SystemClock::nowMs() {
+  using namespace std::chrono;
+  const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+  return static_cast<std::uint32_t>(ms);  // wraps like a tick counter
+}
+
+void SystemClock::idle() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
+
+}  // namespace k60::link

@@ -1,0 +1,111 @@
+// The terminal peer's main loop: takes bytes, dispatches them by state, answers commands.
+#include "link/terminal_peer.h"
+
+#include <array>
+
+#include "link/link_messages.h"
+
+namespace k60::link::peer {
+namespace {
+
+constexpr std::uint8_t kIrProbe = 0x0F;
+constexpr std::uint8_t kIrCommand = 0x07;
+constexpr std::uint8_t kIrConfirm = 0x51;
+constexpr std::size_t kMaxLine = 300;  // longer than any block or line the PC sends
+constexpr std::array<std::uint8_t, 3> kNoise = {0xA5, 0x5A, 0x7E};
+
+// The rate of an IR rate command byte ("2" 9600 .. "6" 115200); 0 for any other byte.
+std::uint32_t irRateOf(std::uint8_t command) {
+  constexpr std::uint32_t rates[] = {9600, 19200, 38400, 57600, 115200};
+  return command >= '2' && command <= '6' ? rates[command - '2'] : 0;
+}
+
+}  // namespace
+
+TerminalPeer::TerminalPeer(SerialPort& port, Clock& clock, PeerOptions options, PeerSink& sink)
+    : port_(port), clock_(clock), options_(std::move(options)), sink_(sink) {
+  rejectsLeft_ = options_.faults.rejectTimes;
+  dropsLeft_ = options_.faults.dropTimes;
+  lastByteMs_ = clock_.nowMs();
+}
+
+void TerminalPeer::step() {
+  std::array<std::uint8_t, 256> in{};
+  const std::size_t n = port_.read(in);
+  if (n > 0) lastByteMs_ = clock_.nowMs();
+  for (std::size_t i = 0; i < n; ++i) take(in[i]);
+  checkGap();
+}
+
+void TerminalPeer::take(std::uint8_t byte) {
+  switch (state_) {
+    case State::Idle: return takeIdle(byte);
+    case State::IrRate:
+    case State::IrConfirm: return takeIr(byte);
+    case State::Download: return takeDownload(byte);
+    case State::Collect: return takeCollect(byte);
+  }
+}
+
+void TerminalPeer::checkGap() {
+  if (buffer_.empty() || elapsedMs(lastByteMs_, clock_.nowMs()) < options_.gapMs) return;
+  if (state_ == State::Download) return downloadGap();
+  sink_.note("dropped " + std::to_string(buffer_.size()) + " bytes without an end");
+  buffer_.clear();
+}
+
+void TerminalPeer::send(std::span<const std::uint8_t> bytes, bool noisy) {
+  lastAnswerNoisy_ = noisy;
+  if (options_.faults.silent) return;
+  if (noisy) port_.write(kNoise);
+  port_.write(bytes);
+}
+
+void TerminalPeer::answer(std::string_view text, bool noisy) { send(bytesOf(text), noisy); }
+
+void TerminalPeer::endSession() {
+  ++sessions_;
+  backToIdle();
+}
+
+void TerminalPeer::backToIdle() {
+  state_ = State::Idle;
+  buffer_.clear();
+}
+
+void TerminalPeer::takeIdle(std::uint8_t byte) {
+  if (options_.ir && buffer_.empty() && (byte == kIrProbe || byte == kIrCommand)) {
+    if (byte == kIrCommand) {
+      state_ = State::IrRate;
+      return;
+    }
+    const bool answered = ++probes_ == options_.faults.irAnswerProbe;
+    sink_.note("IR probe " + std::to_string(probes_) + (answered ? " answered" : " ignored"));
+    if (answered) send(std::span(&kIrProbe, 1));
+    return;
+  }
+  if (buffer_.size() < kMaxLine) buffer_.push_back(byte);
+  if (byte == 0x0D) idleLine();
+}
+
+void TerminalPeer::takeIr(std::uint8_t byte) {
+  if (state_ == State::IrRate) {
+    const std::uint32_t baud = irRateOf(byte);
+    state_ = baud ? State::IrConfirm : State::Idle;
+    if (baud) sink_.rateCommanded(baud);
+    return;
+  }
+  sink_.note(byte == kIrConfirm ? "IR rate command confirmed" : "IR command not confirmed");
+  probes_ = 0;
+  state_ = State::Idle;
+}
+
+void TerminalPeer::idleLine() {
+  const Bytes line = std::move(buffer_);
+  buffer_.clear();
+  if (equals(line, text::kHandshake)) return startDownload();
+  if (equals(line, text::kRead)) return startCollection();
+  sink_.note("ignored a line of " + std::to_string(line.size()) + " bytes");
+}
+
+}  // namespace k60::link::peer

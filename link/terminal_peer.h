@@ -1,0 +1,123 @@
+// The terminal peer: plays the K60 terminal (and its IR transceiver) on a serial port, for
+// exercising the PC's download, lookup transfer and collection without the device.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "link/clock.h"
+#include "link/serial_port.h"
+#include "link/terminal_peer_frames.h"
+
+namespace k60::link::peer {
+
+// What follows "QUIBEL\r": program blocks carry no terminator, so the peer must know them.
+enum class DownloadMode {
+  Auto,     // decided from the first block: a valid block 0 of 103 bytes is a program, a
+            // checksummed line ended by CR and followed by a quiet gap is a lookup file
+  Program,  // always 103-byte program blocks
+  Lookup,   // always lookup line blocks ended by CR, then "OVER\r"
+};
+
+// Faults to inject. Block indexes count from 0: the program block number, or the lookup
+// line (its "OVER\r" counts as the line after the last). Records count from 0 as well.
+struct PeerFaults {
+  bool silent = false;     // never answer anything
+  int fullAt = -1;         // answer "FULL" to this block (every time it arrives)
+  int rejectAt = -1;       // answer "ERR" to this block ...
+  int rejectTimes = 1;     // ... this many times
+  int dropAt = -1;         // leave this block unanswered ...
+  int dropTimes = 1;       // ... this many times
+  int noiseAt = -1;        // noise bytes before the answer to this block / before this record
+  int repeatRecord = -1;   // send this record again after its "ACK\r", as if it missed it
+  int corruptRecord = -1;  // send this record first with a wrong checksum
+  int irAnswerProbe = 1;   // answer only this IR probe (1 = the first); 0 never
+};
+
+struct PeerOptions {
+  DownloadMode mode = DownloadMode::Auto;
+  bool ir = false;             // also play the IR transceiver in front of the terminal
+  std::vector<Bytes> records;  // served to a collection, one per record
+  std::uint32_t gapMs = 200;   // quiet time that ends an incomplete block
+  PeerFaults faults;
+};
+
+// Where the peer reports what it received and did.
+class PeerSink {
+ public:
+  virtual ~PeerSink() = default;
+  virtual void programReceived(const Bytes& image) = 0;                // 10,500 bytes
+  virtual void lookupReceived(const std::vector<Bytes>& lines) = 0;   // after "OVER\r"
+  virtual void collectionServed(int records) = 0;                     // after "OVER\r" sent
+  virtual void downloadRefused(int block) = 0;                        // "FULL" answered
+  virtual void rateCommanded(std::uint32_t baud) = 0;                 // IR rate command
+  virtual void note(const std::string& event) = 0;                    // for a verbose log
+};
+
+class TerminalPeer {
+ public:
+  TerminalPeer(SerialPort& port, Clock& clock, PeerOptions options, PeerSink& sink);
+
+  // Takes what has arrived and answers it; returns at once.
+  void step();
+  // Sessions that have ended: image or lookup file received, records served, or "FULL".
+  int sessionsEnded() const { return sessions_; }
+  // Milliseconds on the clock when the last byte arrived.
+  std::uint32_t lastByteMs() const { return lastByteMs_; }
+
+ private:
+  enum class State { Idle, IrRate, IrConfirm, Download, Collect };
+
+  void take(std::uint8_t byte);
+  void checkGap();
+  void send(std::span<const std::uint8_t> bytes, bool noisy = false);
+  void answer(std::string_view text, bool noisy = false);
+  void endSession();
+
+  // Idle: command lines and the IR transceiver.
+  void takeIdle(std::uint8_t byte);
+  void takeIr(std::uint8_t byte);
+  void idleLine();
+
+  // Download: program blocks and lookup lines.
+  void startDownload();
+  void takeDownload(std::uint8_t byte);
+  void downloadGap();
+  bool answerFault(int index);
+  bool noiseBefore(int index);
+  void programBlock();
+  void lookupBlock();
+  void lookupLine(const Bytes& text);
+  void lookupOver();
+  void backToIdle();
+
+  // Collection: records out, acknowledgements in.
+  void startCollection();
+  void takeCollect(std::uint8_t byte);
+  void sendRecord();
+
+  SerialPort& port_;
+  Clock& clock_;
+  PeerOptions options_;
+  PeerSink& sink_;
+
+  State state_ = State::Idle;
+  Bytes buffer_;  // the line or block being received
+  std::uint32_t lastByteMs_ = 0;
+  int sessions_ = 0;
+  int probes_ = 0;
+
+  DownloadMode mode_ = DownloadMode::Auto;  // of the download in progress
+  int expectedBlock_ = 0;
+  Bytes image_;
+  std::vector<Bytes> lines_;
+  bool lastAnswerNoisy_ = false;
+  int rejectsLeft_ = 0, dropsLeft_ = 0;
+  bool noiseUsed_ = false;
+
+  int record_ = 0;  // the record on offer
+  bool repeatDone_ = false, corruptDone_ = false;
+};
+
+}  // namespace k60::link::peer

@@ -1,0 +1,84 @@
+#!/bin/bash
+# End-to-end: k60tool's transfers when the terminal refuses, stays silent or has nothing,
+# and k60tool's answers to wrong command lines.
+# Usage: faults.sh PATH/TO/k60tool
+set -u
+K60TOOL=$(realpath "$1")
+. "$(dirname "$0")/e2e_lib.sh"
+cd "$WORK" || exit 1
+"$K60TOOL" new -o t.atx
+
+# Silence: a download asks three times and a collection four (about 12 s); run together.
+pair quiet1
+peer quiet1 --silent
+"$K60TOOL" download --port quiet1.pc t.atx </dev/null 2>quiet1.err &
+DOWNLOAD=$!
+pair quiet2
+peer quiet2 --silent
+"$K60TOOL" collect --port quiet2.pc -o silent.txt </dev/null >quiet2.out 2>quiet2.err
+check "collect from a silent terminal ends with status 1" test $? -eq 1
+check "and leaves no file" test ! -e silent.txt
+check "it says time-out, then no data" grep -q '超时!' quiet2.err
+check "... no data" grep -q '没有接收到数据!' quiet2.err
+wait "$DOWNLOAD"
+check "download to a silent terminal ends with status 1" test $? -eq 1
+check "it says the terminal is not ready" grep -q '终端没有准备好!' quiet1.err
+check "the retry question is answered No without a terminal" grep -q '下载失败，要重试吗?.*-> No' quiet1.err
+
+# FULL at block 5 with the retry answered No.
+pair full
+peer full --once --full-at 5 --image-out never.bin
+"$K60TOOL" download --port full.pc t.atx </dev/null 2>full.err
+check "download to a full terminal ends with status 1" test $? -eq 1
+check "it says the memory is full" grep -q '终端内存已满!' full.err
+check "then asks to retry, answered No" grep -q '下载失败，要重试吗?.*-> No' full.err
+check "no success is claimed" bash -c "! grep -q '下载完毕!' full.err"
+wait "$PEER_PID"
+check "the peer refused block 5 and got no image" bash -c "grep -q 'refused at block 5' full.peer && test ! -e never.bin"
+
+# A terminal with no records: "OVER" at once; an existing file stays as it was.
+printf 'keep me\r\n' >kept.txt
+pair none
+peer none --once
+"$K60TOOL" collect --port none.pc -o kept.txt </dev/null >none.out 2>none.err
+check "collect of no records ends with status 1" test $? -eq 1
+check "it says no data" grep -q '没有接收到数据!' none.err
+check "the file already there is untouched" test "$(cat kept.txt)" = $'keep me\r'
+
+# A lookup line longer than 253 bytes is refused before anything is sent.
+{ printf 'ok\r\n'; head -c 300 /dev/zero | tr '\0' 'x'; printf '\r\n'; } >long.txt
+pair long
+peer long --once --lookup-out never.txt
+"$K60TOOL" lookup --port long.pc long.txt </dev/null 2>long.err
+check "a lookup file with an overlong line ends with status 1" test $? -eq 1
+check "the terminal received nothing" bash -c "! grep -q 'handshake answered' long.peer"
+
+# Ports and files that are not there.
+"$K60TOOL" download --port "$WORK/no-such-port" t.atx </dev/null 2>noport.err
+check "a missing port ends download with status 1" test $? -eq 1
+check "it says the port cannot be opened" grep -q '不能打开COM端口' noport.err
+"$K60TOOL" collect --port "$WORK/no-such-port" -o x.txt </dev/null 2>noport2.err
+check "a missing port ends collect with status 1" test $? -eq 1
+check "... with collect's own message" grep -q '打开COM端口失败' noport2.err
+"$K60TOOL" lookup --port "$WORK/no-such-port" missing.txt </dev/null 2>nofile.err
+check "a missing lookup file ends with status 1" test $? -eq 1
+check "it says the file cannot be opened" grep -q '不能打开文件!' nofile.err
+
+# Wrong command lines: status 2.
+"$K60TOOL" download --port x --baud 1234 t.atx </dev/null 2>/dev/null
+check "a rate that is not one of the five is a wrong command line" test $? -eq 2
+"$K60TOOL" collect --port x </dev/null 2>/dev/null
+check "collect without -o is a wrong command line" test $? -eq 2
+"$K60TOOL" peer --port x --mode sideways </dev/null 2>/dev/null
+check "an unknown peer mode is a wrong command line" test $? -eq 2
+
+# A template whose rate index is damaged: refused without --baud, fine with it.
+cp t.atx bad.atx && printf '\007' | dd of=bad.atx bs=1 seek=9 conv=notrunc status=none
+"$K60TOOL" download --port "$WORK/no-such-port" bad.atx </dev/null 2>badrate.err
+check "a damaged rate index is refused" bash -c "grep -q 'rate index 7' badrate.err && ! grep -q COM badrate.err"
+pair rate
+peer rate --once
+"$K60TOOL" download --port rate.pc --baud 19200 bad.atx </dev/null 2>/dev/null
+check "--baud overrides it" test $? -eq 0
+
+finish
