@@ -7,6 +7,7 @@
 #include "link/download.h"
 #include "link/lookup_transfer.h"
 #include "link/system_clock.h"
+#include "link/system_serial_port.h"
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/console_link_ui.h"
 #include "tools/k60tool/template_files.h"
@@ -44,7 +45,7 @@ int rateIndexOr115200(const LinkArgs& args) { return args.baud ? *link::rateInde
 // Runs one link operation with the console's user interface, the system clock and port.
 template <typename Operation>
 int runLink(Context& ctx, Operation operation) {
-  auto port = makeSystemSerialPort();
+  auto port = link::makeSystemSerialPort();
   if (!port) {
     ctx.err << "serial ports are not available in this build of k60tool\n";
     return kFailed;

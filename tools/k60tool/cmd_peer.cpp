@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "link/system_clock.h"
+#include "link/system_serial_port.h"
 #include "link/terminal_peer.h"
 #include "link/terminal_peer_paced_port.h"
 #include "tools/k60tool/commands.h"
@@ -169,7 +170,7 @@ int runPeer(Context& ctx, PeerArgs& args) {
   args.options.mode = modeOf(args.mode);
   if (!args.recordsFile.empty() && !loadRecords(args.recordsFile, args.options.records, ctx.err))
     return kFailed;
-  auto port = makeSystemSerialPort();
+  auto port = link::makeSystemSerialPort();
   if (!port || !port->open(args.port) || !port->applyLineSettings(lineAt(args.baud))) {
     ctx.err << args.port << ": cannot open the port as a serial line\n";
     return kFailed;

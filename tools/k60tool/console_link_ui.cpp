@@ -9,9 +9,6 @@
 
 #include "link/link_messages.h"
 
-#ifndef _WIN32
-#include "link/posix/serial_port_posix.h"
-#endif
 
 namespace k60::tool {
 namespace {
@@ -64,14 +61,6 @@ std::string_view englishGloss(std::string_view systemText) {
 ConsoleAbilities consoleAbilities(const std::ostream& err) {
   if (&err != &std::cerr) return {};
   return {.showProgress = isatty(2) != 0, .askQuestions = isatty(0) != 0};
-}
-
-std::unique_ptr<link::SerialPort> makeSystemSerialPort() {
-#ifdef _WIN32
-  return nullptr;  // the Win32 port is not part of this build yet
-#else
-  return std::make_unique<link::PosixSerialPort>();
-#endif
 }
 
 void ConsoleLinkUi::endLine() {

@@ -51,7 +51,4 @@ std::string_view englishGloss(std::string_view systemText);
 // commands run in-process in tests).
 ConsoleAbilities consoleAbilities(const std::ostream& err);
 
-// The platform's serial port; nothing where this build has none yet.
-std::unique_ptr<link::SerialPort> makeSystemSerialPort();
-
 }  // namespace k60::tool
