@@ -18,8 +18,9 @@ class CollectedFile {
   CollectedFile& operator=(const CollectedFile&) = delete;
 
   // Creates the temporary file in the directory of the chosen one. Fails, creating nothing,
-  // when that directory takes no new file or when a file already at the chosen path could
-  // not be written (read-only, a directory, held open by another program).
+  // when that directory takes no new file or when what is already at the chosen path could
+  // not be replaced (read-only, a directory, a device, held open by another program). A
+  // symbolic link is followed and stays.
   bool create();
   // Appends the bytes to the temporary file, handing them to the system at once.
   bool append(std::span<const std::uint8_t> bytes);
@@ -35,6 +36,7 @@ class CollectedFile {
 
  private:
   std::string path_;
+  std::string target_;  // the file that takes the data: `path_`, or where its link points
   std::string temp_;
   std::intptr_t handle_ = -1;  // the platform's open file: a descriptor or a HANDLE
   bool writeFailed_ = false;

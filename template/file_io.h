@@ -17,9 +17,14 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 // Writes `bytes` to a new temporary file in the directory of `path`, checking every write
 // and flushing it to the disk, then puts it in place of `path`. The temporary file has a
 // short name of its own, so that a target whose name is as long as the file system allows
-// can still be written. On any failure the temporary file is removed, a file already at
+// can still be written. A symbolic link is followed and stays; a device or pipe at `path`
+// is written directly, since it cannot be replaced. On any failure the temporary file is removed, a file already at
 // `path` is left as it was, and the result is false.
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// The file that a replacement of `path` must land on: the file a symbolic link points to, so
+// that the link itself stays, else `path`.
+std::string replacementTarget(const std::string& path);
 
 // The directory part of `path` ("." when it has none), for the temporary file.
 std::string directoryOf(const std::string& path);

@@ -8,6 +8,7 @@
 
 #include "link/collected_file.h"
 #include "template/file_io.h"
+#include "template/posix/file_mode.h"
 
 namespace k60::link {
 namespace {
@@ -21,26 +22,27 @@ bool targetWritable(const std::string& path) {
   return errno == ENOENT;
 }
 
-// The mode the collected file gets: that of the file it replaces, else what creating a new
-// file would give under the umask.
-mode_t collectedFileMode(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) return st.st_mode & 07777;
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
+// The collected data can only replace an ordinary file (or create one); a device or pipe at
+// the path could not be renamed over.
+bool replaceableTarget(const std::string& target, struct stat* st, bool* exists) {
+  *exists = ::stat(target.c_str(), st) == 0;
+  if (*exists) return S_ISREG(st->st_mode) && targetWritable(target);
+  return errno == ENOENT;
 }
 
 }  // namespace
 
 bool CollectedFile::create() {
   discard();
-  if (!targetWritable(path_)) return false;
-  std::string temp = directoryOf(path_) + "/.k60collect-XXXXXX";
+  target_ = replacementTarget(path_);
+  struct stat st {};
+  bool exists = false;
+  if (!replaceableTarget(target_, &st, &exists)) return false;
+  std::string temp = directoryOf(target_) + "/.k60collect-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   // mkstemp makes the file private to its owner; the collected data is an ordinary file.
-  if (::fchmod(fd, collectedFileMode(path_)) != 0) {
+  if (::fchmod(fd, replacementMode(exists ? &st : nullptr)) != 0) {
     ::close(fd);
     ::unlink(temp.c_str());
     return false;
@@ -73,7 +75,7 @@ bool CollectedFile::commit() {
   handle_ = -1;
   bool ok = !writeFailed_ && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temp_.c_str(), path_.c_str()) == 0;
+  ok = ok && ::rename(temp_.c_str(), target_.c_str()) == 0;
   if (!ok) ::unlink(temp_.c_str());
   temp_.clear();
   return ok;

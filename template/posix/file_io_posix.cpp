@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "template/file_io.h"
+#include "template/posix/file_mode.h"
 
 namespace k60 {
 namespace {
@@ -23,7 +24,31 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+bool writeInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return false;
+  const bool ok = writeAll(fd, bytes);
+  return ::close(fd) == 0 && ok;
+}
+
 }  // namespace
+
+mode_t replacementMode(const struct stat* existing) {
+  if (existing) return existing->st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+std::string replacementTarget(const std::string& path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+  char* resolved = ::realpath(path.c_str(), nullptr);
+  if (!resolved) return path;  // a dangling link: the new file takes its place
+  std::string out(resolved);
+  std::free(resolved);
+  return out;
+}
 
 std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -45,13 +70,18 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 }
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  std::string temp = directoryOf(path) + "/.k60save-XXXXXX";
+  const std::string target = replacementTarget(path);
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) return !S_ISDIR(st.st_mode) && writeInPlace(target, bytes);
+  std::string temp = directoryOf(target) + "/.k60save-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   // mkstemp creates the file readable by its owner only; a template is an ordinary file.
-  bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+  bool ok = ::fchmod(fd, replacementMode(exists ? &st : nullptr)) == 0 && writeAll(fd, bytes) &&
+            ::fsync(fd) == 0;
   ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temp.c_str(), path.c_str()) == 0;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) ::unlink(temp.c_str());
   return ok;
 }

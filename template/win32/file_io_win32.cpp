@@ -45,6 +45,9 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
   return out;
 }
 
+// Links are rare on Windows and need privileges to make; the path is taken as it is.
+std::string replacementTarget(const std::string& path) { return path; }
+
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   // GetTempFileName creates an empty file with a unique short name in the directory.
   wchar_t temp[MAX_PATH];

@@ -55,5 +55,26 @@ TEST(CollectedFile, CreateFailsWhereNoFileCanBeWritten) {
   EXPECT_EQ(filesIn(dir.path()), 1u);
 }
 
+#ifndef _WIN32
+TEST(CollectedFile, CommitThroughASymbolicLinkKeepsTheLinkAndRefusesDevices) {
+  ScratchDir dir;
+  const std::string real = dir.file("REAL.TXT");
+  writeWholeFile(real, bytes("old\r\n"));
+  fs::create_symlink(real, dir.path() / "LINK.TXT");
+  CollectedFile viaLink(dir.file("LINK.TXT"));
+  ASSERT_TRUE(viaLink.create());
+  EXPECT_TRUE(viaLink.append(bytes("A1\r\n")));
+  ASSERT_TRUE(viaLink.commit());
+  EXPECT_TRUE(fs::is_symlink(dir.path() / "LINK.TXT"));
+  EXPECT_EQ(readWholeFile(real), bytes("A1\r\n"));
+
+  // A device cannot be renamed over; the collection is refused before it starts.
+  fs::create_symlink("/dev/null", dir.path() / "SINK");
+  CollectedFile onDevice(dir.file("SINK"));
+  EXPECT_FALSE(onDevice.create());
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+#endif
+
 }  // namespace
 }  // namespace k60::link
