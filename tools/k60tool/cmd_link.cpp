@@ -5,6 +5,7 @@
 
 #include "link/collection.h"
 #include "link/download.h"
+#include "link/link_messages.h"
 #include "link/lookup_transfer.h"
 #include "link/system_clock.h"
 #include "link/system_serial_port.h"
@@ -61,8 +62,8 @@ int runLink(Context& ctx, Operation operation) {
 std::optional<int> downloadRateIndex(const LinkArgs& args, const Template& t, std::ostream& err) {
   if (args.baud) return link::rateIndexOf(*args.baud);
   if (link::baudRateOf(t.comRate())) return t.comRate();
-  err << args.file << ": the template's rate index " << int{t.comRate()}
-      << " is not one of 0..4; give the rate with --baud\n";
+  err << args.file << ": " << link::text::kInvalidBaudRate << " (the template's rate index "
+      << int{t.comRate()} << " is not one of 0..4; give the rate with --baud)\n";
   return std::nullopt;
 }
 
