@@ -33,18 +33,32 @@ int FormInput::maxLength(int line) const {
   return std::min<int>(form_.maxLength(static_cast<std::size_t>(line)), kMaxData);
 }
 
+// A minimum above the maximum stays: such a line cannot be completed, only left with ESC.
 int FormInput::minLength(int line) const {
-  return std::min<int>(form_.minLength(static_cast<std::size_t>(line)), maxLength(line));
+  return std::min<int>(form_.minLength(static_cast<std::size_t>(line)), kMaxData);
 }
 
-// The prompt is counted up to 20 bytes (a slot may lack its terminator). On a line that
-// takes input it leaves at least one column for the data and the last one for the cursor,
-// so that typed data shows and the cursor never leaves the screen.
+// Counted up to 20 bytes (a slot may lack its terminator), as the continuation lengths
+// count it.
 int FormInput::promptLengthOf(int line) const {
-  const std::string text = readSlot(form_.promptSlot(static_cast<std::size_t>(line)));
-  const bool input = isInput(line) || type(line) == 8;
-  return static_cast<int>(cutLength(text, input ? lastColumn() - 1 : Screen::kColumns));
+  const auto slot = form_.promptSlot(static_cast<std::size_t>(line));
+  return static_cast<int>(strnlen(reinterpret_cast<const char*>(slot.data()), Screen::kColumns));
 }
+
+// The screen has 20 columns with either font. A line that takes input shows its whole
+// prompt unless the prompt, one data column and the cursor column would pass them; then
+// only the screen loses the prompt's end. The line position still counts the full prompt,
+// so a field and its continuation lines hold what their maximum lengths say.
+int FormInput::shownPromptLengthOf(int line) const {
+  constexpr int kWidestInputPrompt = Screen::kColumns - 2;
+  if (!takesInput(line) || promptLength_[line] <= kWidestInputPrompt) return promptLength_[line];
+  return static_cast<int>(cutLength(prompt(line), kWidestInputPrompt));
+}
+
+// Data scrolls once it reaches the last input column. A prompt that itself reaches that
+// column would leave no data in view, so such a line keeps the column after its prompt for
+// data and scrolls with the cursor one column further.
+int FormInput::scrollColumn(int line) const { return std::max(lastColumn(), promptLength_[line] + 1); }
 
 std::string_view FormInput::prompt(int line) const {
   const auto slot = form_.promptSlot(static_cast<std::size_t>(line));
@@ -64,6 +78,7 @@ void FormInput::start(const FormRecord& form) {
     fields_[k].fill(0);
     scroll_[k] = 0;
     promptLength_[k] = promptLengthOf(k);
+    shownPrompt_[k] = shownPromptLengthOf(k);
     position_[k] = promptLength_[k];
     initial_[k] = false;
     if (form_.initialOn(static_cast<std::size_t>(k))) {
@@ -92,20 +107,25 @@ void FormInput::show() {
 }
 
 void FormInput::drawLine(int line) {
-  std::string text(prompt(line));
+  std::string text(prompt(line).substr(0, static_cast<std::size_t>(shownPrompt_[line])));
   text += field(line).substr(std::min<std::size_t>(scroll_[line], dataLength(line)));
   screen_.setLine(line, text);
 }
 
 void FormInput::placeCursor() {
   const int b = currentLine();
-  screen_.setCursor(b, position_[b] - scroll_[b]);
+  screen_.setCursor(b, position_[b] - scroll_[b] - (promptLength_[b] - shownPrompt_[b]));
 }
 
 FormEvent FormInput::showLine(int line) {
   setCurrentLine(line);
   show();
   return FormEvent::FormShown;
+}
+
+// BS with nothing typed: a continuation line gives the cursor back to the line above.
+FormEvent FormInput::leaveEmptyLine(int line) {
+  return type(line) == 8 && line > 0 ? showLine(line - 1) : FormEvent::None;
 }
 
 void FormInput::dropInitialValue(int line) {
@@ -116,15 +136,17 @@ void FormInput::dropInitialValue(int line) {
 FormEvent FormInput::enterCharacter(char ch) {
   const int b = currentLine();
   if (!acceptsCharacter(static_cast<std::uint8_t>(type(b)), ch)) return FormEvent::Refused;
-  if (maxLength(b) == 0) return FormEvent::TooLong;
+  // A line of maximum length 0 takes nothing, and that is no error.
+  if (maxLength(b) == 0) return FormEvent::None;
   if (initial_[b]) dropInitialValue(b);
   at(b, position_[b]) = ch;
   const int full = promptLength_[b] + maxLength(b) - 1;
+  const bool continues = isContinuation(b + 1);
   if (position_[b] >= full) {
     // The line holds its maximum length: the character replaced the last one.
-  } else if (position_[b] < lastColumn()) {
+  } else if (position_[b] < (continues ? lastColumn() : scrollColumn(b))) {
     ++position_[b];
-  } else if (isContinuation(b + 1)) {
+  } else if (continues) {
     return showLine(b + 1);
   } else {
     ++position_[b];
@@ -137,11 +159,11 @@ FormEvent FormInput::enterCharacter(char ch) {
 
 // A character under the cursor (the last one of a full line, or the one that overflowed
 // into a continuation line) goes first, without moving; otherwise the one before the cursor.
+// An untouched initial value counts as nothing typed: it stays.
 FormEvent FormInput::erase() {
   const int b = currentLine();
-  if (initial_[b]) {
-    dropInitialValue(b);
-  } else if (at(b, position_[b]) != 0) {
+  if (initial_[b]) return leaveEmptyLine(b);
+  if (at(b, position_[b]) != 0) {
     at(b, position_[b]) = 0;
   } else if (scroll_[b] > 0) {
     --scroll_[b];
@@ -151,7 +173,7 @@ FormEvent FormInput::erase() {
     --position_[b];
     at(b, position_[b]) = 0;
   } else {
-    return type(b) == 8 && b > 0 ? showLine(b - 1) : FormEvent::None;
+    return leaveEmptyLine(b);
   }
   drawLine(b);
   placeCursor();

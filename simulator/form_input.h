@@ -17,7 +17,6 @@ enum class FormEvent {
   FormShown,   // the form was drawn again (another line is current): repaint the whole LCD
   Refused,     // the line's data type does not take the character: error screen 1
   TooShort,    // Enter below the minimum length: error screen 2
-  TooLong,     // the line takes no characters at all (maximum length 0): error screen 3
   Completed,   // Enter on the last input line: the form is done
 };
 
@@ -47,11 +46,14 @@ class FormInput {
   int type(int line) const { return form_.dataTypeByte(static_cast<std::size_t>(line)); }
   bool isInput(int line) const { return type(line) >= 1 && type(line) <= 4; }
   bool isContinuation(int line) const { return line < kLines && type(line) == 8; }
+  bool takesInput(int line) const { return isInput(line) || type(line) == 8; }
   int inputLineCount() const;
   int lastColumn() const { return form_.largeFont() ? 14 : 19; }
   int maxLength(int line) const;
   int minLength(int line) const;
   int promptLengthOf(int line) const;
+  int shownPromptLengthOf(int line) const;
+  int scrollColumn(int line) const;
   std::string_view prompt(int line) const;
   int dataLength(int line) const { return static_cast<int>(field(line).size()); }
   char& at(int line, int position) { return fields_[line][position - promptLength_[line]]; }
@@ -60,6 +62,7 @@ class FormInput {
   void drawLine(int line);
   void placeCursor();
   FormEvent showLine(int line);
+  FormEvent leaveEmptyLine(int line);
   void dropInitialValue(int line);
   int nextInputLine(int from) const;
   int previousInputLine(int from) const;
@@ -68,9 +71,12 @@ class FormInput {
   FormRecord form_{std::span<std::uint8_t>{}};
   std::array<std::array<char, kFieldBytes>, kLines> fields_{};
   std::array<int, kLines> promptLength_{};
+  // Prompt bytes on the screen: fewer than promptLength_ only where a long prompt would push
+  // the data and the cursor off the 20 columns.
+  std::array<int, kLines> shownPrompt_{};
   std::array<int, kLines> position_{};
   std::array<int, kLines> scroll_{};
-  // The line still shows its untouched initial value: the first key replaces it.
+  // The line still shows its untouched initial value: the first character typed replaces it.
   std::array<bool, kLines> initial_{};
 };
 

@@ -9,7 +9,6 @@ namespace {
 
 constexpr int kTypeError = 1;
 constexpr int kTooShortError = 2;
-constexpr int kTooLongError = 3;
 constexpr std::size_t kPressAnyKeyLine = 4;
 
 }  // namespace
@@ -69,7 +68,6 @@ bool Simulator::handleFormEvent(FormEvent event) {
     case FormEvent::FormShown: host_.invalidateWholeLcd(); break;
     case FormEvent::Refused: showErrorScreen(kTypeError); return true;
     case FormEvent::TooShort: showErrorScreen(kTooShortError); return true;
-    case FormEvent::TooLong: showErrorScreen(kTooLongError); return true;
     case FormEvent::Completed: completeForm(); break;
   }
   return false;

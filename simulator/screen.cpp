@@ -16,7 +16,8 @@ std::string_view Screen::line(int row) const {
 void Screen::setLine(int row, std::string_view gb) {
   auto& buffer = lines_[static_cast<std::size_t>(row)];
   const std::size_t n = cutLength(gb, kColumns);
-  std::memcpy(buffer.data(), gb.data(), n);
+  // An empty view may hold no pointer at all.
+  if (n > 0) std::memcpy(buffer.data(), gb.data(), n);
   std::memset(buffer.data() + n, 0, kLineBytes - n);
 }
 

@@ -6,9 +6,9 @@
 namespace k60::sim {
 namespace {
 
-// Rows 0..count-1 from the page's lines, the rest of the screen empty.
-void showPromptLines(Screen& screen, const PromptPage& page, int count) {
-  for (int row = 0; row < Screen::kRows; ++row) {
+// Rows 0..count-1 from the page's lines, the rest of rows 0..rows-1 empty.
+void showPromptLines(Screen& screen, const PromptPage& page, int count, int rows = Screen::kRows) {
+  for (int row = 0; row < rows; ++row) {
     if (row < count && static_cast<std::size_t>(row) < page.lineCount())
       screen.setLine(row, page.line(static_cast<std::size_t>(row)));
     else
@@ -23,9 +23,9 @@ void Simulator::showMainPage() {
   drawMainPage(false);
 }
 
-// Row 7 belongs to the status line, which the clock tick draws over it.
+// Row 7 is left as it is: the clock tick draws the status line over it.
 void Simulator::drawMainPage(bool upperOnly) {
-  showPromptLines(screen_, t_.prompt(PromptPageId::MainMenu), 4);
+  showPromptLines(screen_, t_.prompt(PromptPageId::MainMenu), 4, Screen::kRows - 1);
   state_ = SimulatorState::MainPage;
   target_ = 0;
   if (upperOnly)

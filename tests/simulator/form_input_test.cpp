@@ -241,14 +241,37 @@ TEST_F(SimulatorTest, TypingReplacesAnInitialValue) {
   run();
   EXPECT_EQ(line(0), "Loc:A-17");
   EXPECT_EQ(cursorColumn(), 4);
+  press(kKeyBackspace);
+  EXPECT_EQ(line(0), "Loc:A-17") << "nothing typed yet: BS does nothing";
+  EXPECT_EQ(cursorColumn(), 4);
   typeDigits("5");
   EXPECT_EQ(line(0), "Loc:5");
   EXPECT_EQ(cursorColumn(), 5);
   press(kKeyEnter);
   press(kKeyBackspace);
-  EXPECT_EQ(line(1), "Op:") << "BS clears an untouched initial value";
+  EXPECT_EQ(line(1), "Op:XY");
+  typeDigits("7");
+  EXPECT_EQ(line(1), "Op:7");
   press(kKeyEnter);
-  EXPECT_EQ(state(), S::ErrorScreen);
+  EXPECT_EQ(state(), S::ErrorScreen) << "the typed value replaced the initial one";
+}
+
+TEST_F(SimulatorTest, BackspaceOnAContinuationShowingItsInitialValueReturnsToTheLineAbove) {
+  const FormRecord f = form(1);
+  setLine(f, 0, DataType::Text, "A:");
+  setLine(f, 1, DataType::Continuation, "");
+  setLine(f, 2, DataType::Integer, "N:");
+  f.setInitialOn(1, true);
+  f.setInitialValue(1, "XY");
+  run();
+  press(kKeyEnter);
+  EXPECT_EQ(cursorRow(), 2);
+  press(kKeyUp);
+  EXPECT_EQ(cursorRow(), 1) << "the continuation holds data";
+  press(kKeyBackspace);
+  EXPECT_EQ(cursorRow(), 0);
+  EXPECT_EQ(line(1), "XY");
+  EXPECT_EQ(lastRepaint(), "whole");
 }
 
 TEST_F(SimulatorTest, UntouchedInitialValueMeetsTheMinimumLength) {
@@ -264,12 +287,26 @@ TEST_F(SimulatorTest, UntouchedInitialValueMeetsTheMinimumLength) {
 TEST_F(SimulatorTest, MaximumLengthZeroTakesNoCharacters) {
   const FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "X:", 0);
+  setLine(f, 1, DataType::Integer, "N:", 0);
   run();
-  typeDigits("1");
-  EXPECT_EQ(state(), S::ErrorScreen);
-  EXPECT_EQ(line(5), gb("数据过长!       "));
-  press(kKeyEnter);
+  typeDigits("12");
+  press(kKeySpace);
+  EXPECT_EQ(state(), S::Form) << "typing past the maximum is no error";
   EXPECT_EQ(line(0), "X:");
+  EXPECT_EQ(cursorColumn(), 2);
+  press(kKeyAlpha);
+  typeDigits("7");
+  ticks(7);
+  EXPECT_EQ(state(), S::Form);
+  EXPECT_EQ(line(0), "X:") << "nor is a multi-tap letter";
+  press(kKeyBackspace);
+  EXPECT_EQ(line(0), "X:");
+  press(kKeyEnter);
+  typeDigits("7");
+  ticks(7);
+  EXPECT_EQ(state(), S::ErrorScreen) << "the data type is checked first";
+  EXPECT_EQ(line(5), gb("数据类型错误!   "));
+  press(kKeyAlpha);
   press(kKeyEnter);
   EXPECT_EQ(sim.screen().recordCounter(), 1);
 }
@@ -285,6 +322,71 @@ TEST_F(SimulatorTest, PromptAndDataNeverPassTwentyColumns) {
   typeDigits("12");
   EXPECT_EQ(line(0), "1234567890123456782");
   EXPECT_EQ(cursorColumn(), 19);
+}
+
+TEST_F(SimulatorTest, LargeFontPromptsOfFourteenAndFifteenCharactersShowWhole) {
+  t.form(0).setFont(1);
+  const FormRecord f = t.form(0);
+  setLine(f, 0, DataType::Text, "Location code:", 20);
+  setLine(f, 1, DataType::Text, "Shelf location:", 20);
+  run();
+  EXPECT_EQ(line(0), "Location code:");
+  EXPECT_EQ(line(1), "Shelf location:");
+  EXPECT_EQ(cursorColumn(), 14);
+  typeDigits("1");
+  EXPECT_EQ(line(0), "Location code:1");
+  EXPECT_EQ(cursorColumn(), 15);
+  typeDigits("2");
+  EXPECT_EQ(line(0), "Location code:2") << "the data scrolls behind the whole prompt";
+  EXPECT_EQ(cursorColumn(), 15);
+  press(kKeyBackspace);
+  EXPECT_EQ(line(0), "Location code:1");
+  EXPECT_EQ(cursorColumn(), 15);
+  press(kKeyEnter);
+  EXPECT_EQ(cursorColumn(), 15);
+  typeDigits("34");
+  EXPECT_EQ(line(1), "Shelf location:4");
+  EXPECT_EQ(cursorColumn(), 16);
+}
+
+// The continuation length counts the whole prompt; the line must hold just what is left.
+TEST_F(SimulatorTest, FieldAfterALongPromptHoldsItsMaximumLengthOverItsContinuation) {
+  t.form(0).setFont(1);
+  const FormRecord f = t.form(0);
+  setLine(f, 0, DataType::Text, "Location code:", 10);
+  setLine(f, 1, DataType::Continuation, "");
+  fixContinuations(f);
+  ASSERT_EQ(f.maxLength(1), 9);
+  run();
+  typeDigits("1");
+  EXPECT_EQ(cursorRow(), 1) << "column 14 is the last input column";
+  EXPECT_EQ(line(0), "Location code:1");
+  typeDigits("23456789012");
+  EXPECT_EQ(line(1), "234567892") << "one character on the line, nine on its continuation";
+}
+
+TEST_F(SimulatorTest, TwentyCharacterPromptLeavesADataColumnAndTheCursorColumn) {
+  t.form(0).setFont(1);
+  const FormRecord f = t.form(0);
+  setLine(f, 0, DataType::Integer, "", 3);
+  const auto slot = f.promptSlot(0);
+  const std::string prompt = "abcdefghijklmnopqrst";
+  std::copy(prompt.begin(), prompt.end(), slot.begin());
+  run();
+  EXPECT_EQ(line(0), prompt.substr(0, 18));
+  EXPECT_EQ(cursorColumn(), 18);
+  typeDigits("12");
+  EXPECT_EQ(line(0), prompt.substr(0, 18) + "2");
+  EXPECT_EQ(cursorColumn(), 19);
+  typeDigits("34");
+  EXPECT_EQ(line(0), prompt.substr(0, 18) + "24") << "the third character is replaced";
+  EXPECT_EQ(cursorColumn(), 19);
+  press(kKeyBackspace, 2);
+  EXPECT_EQ(line(0), prompt.substr(0, 18) + "1");
+  EXPECT_EQ(cursorColumn(), 19);
+  press(kKeyBackspace);
+  EXPECT_EQ(line(0), prompt.substr(0, 18));
+  EXPECT_EQ(cursorColumn(), 18);
 }
 
 }  // namespace

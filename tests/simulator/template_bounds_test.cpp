@@ -11,14 +11,37 @@ TEST_F(SimulatorTest, MaximumLengthAboveFiftyTakesFiftyCharacters) {
   const FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "", 80, 70);
   run();
-  for (int i = 0; i < 70; ++i) typeDigits("1");
+  for (int i = 0; i < 49; ++i) typeDigits("1");
+  press(kKeyEnter);
+  EXPECT_EQ(state(), S::ErrorScreen) << "49 characters are too few";
+  press(kKeyEsc);
+  for (int i = 0; i < 21; ++i) typeDigits("1");
   typeDigits("2");
   const std::string shown = line(0);
   EXPECT_EQ(shown.size(), 20u) << "full: the cursor stands on the last character";
   EXPECT_EQ(shown.back(), '2');
   press(kKeyEnter);
-  EXPECT_EQ(sim.screen().recordCounter(), 1) << "a minimum above the maximum counts as the maximum";
+  EXPECT_EQ(sim.screen().recordCounter(), 1) << "a minimum above 50 counts as 50";
   EXPECT_EQ(f.maxLength(0), 80) << "the template keeps its bytes";
+}
+
+TEST_F(SimulatorTest, MinimumAboveTheMaximumCannotBeMet) {
+  const FormRecord f = form(1);
+  setLine(f, 0, DataType::Integer, "N:", 3, 5);
+  run();
+  typeDigits("12345");
+  EXPECT_EQ(line(0), "N:125");
+  press(kKeyEnter);
+  EXPECT_EQ(state(), S::ErrorScreen);
+  EXPECT_EQ(line(5), gb("数据过短!       "));
+  press(kKeyEnter);
+  EXPECT_EQ(state(), S::Form);
+  press(kKeyEnter);
+  EXPECT_EQ(state(), S::ErrorScreen) << "Enter keeps refusing";
+  press(kKeyEsc);
+  press(kKeyEsc);
+  EXPECT_EQ(state(), S::MainPage) << "ESC still leaves the form";
+  EXPECT_EQ(sim.screen().recordCounter(), 0);
 }
 
 TEST_F(SimulatorTest, TargetsAboveTwentyLeadToTheMainPage) {

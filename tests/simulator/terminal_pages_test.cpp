@@ -98,6 +98,15 @@ TEST_F(SimulatorTest, UtilityPageShowsEightLinesWhenToldSo) {
   EXPECT_EQ(sim.screen().highlight(), 1);
 }
 
+TEST_F(SimulatorTest, MainPageLeavesRowSevenToTheStatusLine) {
+  sim.setUtilityLineCount(8);
+  typeDigits("3");
+  press(kKeyEsc);
+  EXPECT_EQ(state(), S::MainPage);
+  for (int row = 4; row < 7; ++row) EXPECT_EQ(line(row), "") << row;
+  EXPECT_EQ(line(7), gb("8.下载索引文件 ")) << "the status line covers it";
+}
+
 TEST_F(SimulatorTest, NothingToRunShowsTheMessageAndPostsNew) {
   // Form 1 holds only lines that take no input.
   const FormRecord f = form(1);

@@ -60,12 +60,32 @@ TEST_F(SimulateCommandTest, DefaultTemplateHasNothingToRunAndAsksForNew) {
   ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
   const json screen = simulate(path("new.ATX"), "1");
   EXPECT_EQ(screen["state"], "main");
-  EXPECT_EQ(screen["messages"],
-            json::parse(R"([{"kind":"messageBox","caption":"没有可执行的程序","text":"请定义您的应用程序!!"},
-                            {"kind":"command","command":"New","id":1010}])"));
+  EXPECT_EQ(screen["messages"], json::parse(R"(["请定义您的应用程序!!", "New"])"));
   EXPECT_EQ(screen["lines"][0], "1.收集数据     ");
   EXPECT_EQ(screen["lines"][7], "DEC  7,  8:30  00000");
   EXPECT_EQ(screen.size(), 9u);
+}
+
+TEST_F(SimulateCommandTest, TextOutputNamesTheMessageBoxAndTheCommand) {
+  ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
+  ASSERT_EQ(run({"simulate", path("new.ATX"), "--keys", "1"}), 0) << err_.str();
+  EXPECT_NE(out_.str().find("message box [没有可执行的程序]: 请定义您的应用程序!!\ncommand posted: New\n"),
+            std::string::npos)
+      << out_.str();
+}
+
+// Row 7 keeps the form's last line on the main page; the status line stands over it.
+TEST_F(SimulateCommandTest, MainPageShowsTheStatusLineAsItsLastLine) {
+  const k60::FormRecord f = t_.form(0);
+  f.setDataType(7, k60::DataType::Prompt);
+  f.setPrompt(7, "Bottom");
+  const std::string file = smallFormFile();
+  json screen = simulate(file, "1");
+  ASSERT_EQ(screen["lines"][7], "Bottom");
+  screen = simulate(file, "1,ESC");
+  EXPECT_EQ(screen["state"], "main");
+  EXPECT_EQ(screen["lines"][6], "");
+  EXPECT_EQ(screen["lines"][7], "DEC  7,  8:30  00000");
 }
 
 TEST_F(SimulateCommandTest, FormShowsTheTypedDataAndCountsCompletedForms) {

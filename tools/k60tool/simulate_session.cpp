@@ -1,7 +1,6 @@
 // Runs a key script through the interpreter and reports the final screen.
 #include "tools/k60tool/simulate_session.h"
 
-#include "simulator/simulator_texts.h"
 #include "template/gb_text.h"
 
 namespace k60::tool {
@@ -20,12 +19,10 @@ sim::LocalTime ScriptClock::now() {
 }
 
 void ScriptHost::showNoProgramMessage(std::string_view text, std::string_view caption) {
-  messages_.push_back({{"kind", "messageBox"}, {"caption", caption}, {"text", text}});
+  messages_.push_back({false, std::string(text), std::string(caption)});
 }
 
-void ScriptHost::postNewCommand() {
-  messages_.push_back({{"kind", "command"}, {"command", "New"}, {"id", sim::text::kNewCommandId}});
-}
+void ScriptHost::postNewCommand() { messages_.push_back({true, {}, {}}); }
 
 SimulateSession::SimulateSession(Template& t, std::chrono::sys_time<std::chrono::minutes> start)
     : clock_(start), sim_(t, host_, clock_) {
@@ -59,9 +56,12 @@ std::vector<std::string> SimulateSession::rows() const {
   return rows;
 }
 
+// Messages as strings: a message box's text, or "New" for the posted command.
 json SimulateSession::toJson() const {
   json lines = json::array();
   for (const std::string& row : rows()) lines.push_back(gbToUtf8(row));
+  json messages = json::array();
+  for (const ScriptHost::Message& m : host_.messages()) messages.push_back(m.newCommand ? "New" : m.text);
   const auto pending = sim_.pendingLetter();
   const sim::Screen& screen = sim_.screen();
   return {
@@ -73,7 +73,7 @@ json SimulateSession::toJson() const {
       {"records", screen.recordCounter()},
       {"alpha", screen.alpha()},
       {"pending", pending ? json(std::string(1, *pending)) : json(nullptr)},
-      {"messages", host_.messages()},
+      {"messages", messages},
   };
 }
 
@@ -95,11 +95,11 @@ void SimulateSession::printText(std::ostream& out) const {
   if (sim_.showsCursor())
     out << "cursor: row " << screen.cursorRow() << ", column " << screen.cursorColumn() << "\n";
   if (const auto pending = sim_.pendingLetter()) out << "pending letter: " << *pending << "\n";
-  for (const auto& m : host_.messages()) {
-    if (m["kind"] == "messageBox")
-      out << "message box [" << m["caption"].get<std::string>() << "]: " << m["text"].get<std::string>() << "\n";
+  for (const ScriptHost::Message& m : host_.messages()) {
+    if (m.newCommand)
+      out << "command posted: New\n";
     else
-      out << "command posted: " << m["command"].get<std::string>() << "\n";
+      out << "message box [" << m.caption << "]: " << m.text << "\n";
   }
 }
 

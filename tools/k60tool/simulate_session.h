@@ -38,10 +38,15 @@ class ScriptHost : public sim::SimulatorHost {
   void showNoProgramMessage(std::string_view text, std::string_view caption) override;
   void postNewCommand() override;
 
-  const nlohmann::ordered_json& messages() const { return messages_; }
+  // A message box shown (its text and caption, UTF-8) or the request to post New.
+  struct Message {
+    bool newCommand = false;
+    std::string text, caption;
+  };
+  const std::vector<Message>& messages() const { return messages_; }
 
  private:
-  nlohmann::ordered_json messages_ = nlohmann::ordered_json::array();
+  std::vector<Message> messages_;
 };
 
 class SimulateSession {
