@@ -5,10 +5,15 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/k60_e2e.XXXXXX")
 PIDS=()
 FAILURES=0
 
-cleanup() {
+# Stops socat and the peers: left running they would hold the test's output open.
+stop_background() {
   local pid
   for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null; done
   wait 2>/dev/null
+}
+
+cleanup() {
+  stop_background
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -58,6 +63,7 @@ finish() {
   if [ "$FAILURES" -ne 0 ]; then
     echo "$FAILURES check(s) failed; files kept in $WORK"
     trap - EXIT
+    stop_background
     exit 1
   fi
   echo "all checks passed"
