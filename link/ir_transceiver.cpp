@@ -41,25 +41,23 @@ bool echoArrives(LinkContext& ctx) {
   }
 }
 
-enum class Probe { Answered, Silent, PortFailed };
-
-// Asks at `rate` in command mode; ends in normal mode unless the port refused a setting.
-Probe probe(LinkContext& ctx, std::uint32_t rate) {
+// Asks at `rate` in command mode and returns to normal mode. A rate the port refuses cannot
+// be the one the transceiver listens at: nothing is written and the next rate is tried.
+bool probe(LinkContext& ctx, std::uint32_t rate) {
   ctx.line.baudRate = rate;
-  if (!setMode(ctx, false)) return Probe::PortFailed;
-  // A late echo of an earlier probe must not pass for this rate's answer.
-  ctx.port.purgeReceive();
-  const bool answered = writeCommand(ctx, kProbe) && echoArrives(ctx);
-  if (!setMode(ctx, true)) return Probe::PortFailed;
-  return answered ? Probe::Answered : Probe::Silent;
+  bool answered = false;
+  if (setMode(ctx, false)) {
+    // A late echo of an earlier probe must not pass for this rate's answer.
+    ctx.port.purgeReceive();
+    answered = writeCommand(ctx, kProbe) && echoArrives(ctx);
+  }
+  return setMode(ctx, true) && answered;
 }
 
 // Leaves the first rate that answered assigned.
 bool findListeningRate(LinkContext& ctx) {
-  for (std::uint32_t rate : kProbeRates) {
-    const Probe result = probe(ctx, rate);
-    if (result != Probe::Silent) return result == Probe::Answered;
-  }
+  for (std::uint32_t rate : kProbeRates)
+    if (probe(ctx, rate)) return true;
   return false;
 }
 

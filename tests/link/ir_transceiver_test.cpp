@@ -158,6 +158,19 @@ TEST_F(IrTransceiverTest, ARefusedLineSettingFailsTheSetUp) {
   EXPECT_TRUE(line.rtsHigh && line.dtrHigh);
 }
 
+TEST_F(IrTransceiverTest, ARateThePortRefusesIsSkippedAndTheProbesGoOn) {
+  port.acceptsSettings = [](const LineSettings& s) { return s.baudRate != 115200; };
+  transceiver.rate = 38400;
+  ASSERT_TRUE(setUpIrTransceiver(ctx, 1));
+  EXPECT_EQ(transceiver.probes, 2);  // 9600 silent, 115200 refused without a write, 38400
+  const auto writes = port.writes();
+  ASSERT_EQ(writes.size(), 5u);
+  EXPECT_EQ(writes[0], Bytes{0x0F});
+  EXPECT_EQ(writes[1], Bytes{0x0F});
+  EXPECT_EQ(writes[3], Bytes{0x35});
+  EXPECT_EQ(transceiver.rate, 57600u);
+}
+
 TEST_F(IrTransceiverTest, ARateIndexOutsideTheFiveDoesNothing) {
   EXPECT_FALSE(setUpIrTransceiver(ctx, 5));
   EXPECT_FALSE(setUpIrTransceiver(ctx, -1));

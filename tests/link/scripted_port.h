@@ -37,6 +37,8 @@ class ScriptedPort : public SerialPort {
   // Scripting.
   bool openSucceeds = true;
   bool applySucceeds = true;
+  // When set, decides per call whether the line settings are accepted (with applySucceeds).
+  std::function<bool(const LineSettings&)> acceptsSettings;
   // Called after every write with the bytes written; typically queues a reply.
   std::function<void(ScriptedPort&, std::span<const std::uint8_t>)> onWrite;
 
@@ -85,8 +87,9 @@ class ScriptedPort : public SerialPort {
   }
   bool applyLineSettings(const LineSettings& settings) override {
     events.push_back({Kind::Apply, clock_.nowMs(), {}, settings});
-    if (applySucceeds) current = settings;
-    return applySucceeds;
+    const bool accepted = applySucceeds && (!acceptsSettings || acceptsSettings(settings));
+    if (accepted) current = settings;
+    return accepted;
   }
   bool setReadsReturnAtOnce() override {
     events.push_back({Kind::ReadsAtOnce, clock_.nowMs()});
