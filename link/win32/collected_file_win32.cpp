@@ -4,23 +4,10 @@
 
 #include "link/collected_file.h"
 #include "template/file_io.h"
+#include "template/win32/utf16_text.h"
 
 namespace k60::link {
 namespace {
-
-std::wstring widePath(const std::string& utf8) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(n > 0 ? n : 0, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
-
-std::string utf8Path(const wchar_t* wide) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(n > 1 ? n - 1 : 0, '\0');
-  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, wide, -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
 
 HANDLE handleOf(std::intptr_t h) { return reinterpret_cast<HANDLE>(h); }
 
@@ -36,17 +23,17 @@ bool targetWritable(const std::wstring& path) {
 
 bool CollectedFile::create() {
   discard();
-  if (!targetWritable(widePath(path_))) return false;
+  if (!targetWritable(utf8ToUtf16(path_))) return false;
   // GetTempFileName creates an empty file with a unique short name in the directory.
   wchar_t temp[MAX_PATH];
-  if (GetTempFileNameW(widePath(directoryOf(path_)).c_str(), L"k60", 0, temp) == 0) return false;
+  if (GetTempFileNameW(utf8ToUtf16(directoryOf(path_)).c_str(), L"k60", 0, temp) == 0) return false;
   HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     DeleteFileW(temp);
     return false;
   }
   handle_ = reinterpret_cast<std::intptr_t>(h);
-  temp_ = utf8Path(temp);
+  temp_ = utf16ToUtf8(temp);
   writeFailed_ = false;
   return true;
 }
@@ -68,8 +55,8 @@ bool CollectedFile::commit() {
   handle_ = -1;
   bool ok = !writeFailed_ && FlushFileBuffers(h);
   ok = CloseHandle(h) && ok;
-  const std::wstring temp = widePath(temp_);
-  ok = ok && MoveFileExW(temp.c_str(), widePath(path_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  const std::wstring temp = utf8ToUtf16(temp_);
+  ok = ok && MoveFileExW(temp.c_str(), utf8ToUtf16(path_).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temp.c_str());
   temp_.clear();
   return ok;
@@ -78,7 +65,7 @@ bool CollectedFile::commit() {
 void CollectedFile::discard() {
   if (handleOf(handle_) != INVALID_HANDLE_VALUE) CloseHandle(handleOf(handle_));
   handle_ = -1;
-  if (!temp_.empty()) DeleteFileW(widePath(temp_).c_str());
+  if (!temp_.empty()) DeleteFileW(utf8ToUtf16(temp_).c_str());
   temp_.clear();
 }
 

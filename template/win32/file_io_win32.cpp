@@ -3,16 +3,10 @@
 #include <windows.h>
 
 #include "template/file_io.h"
+#include "template/win32/utf16_text.h"
 
 namespace k60 {
 namespace {
-
-std::wstring widePath(const std::string& utf8) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-  std::wstring out(n > 0 ? n : 0, L'\0');
-  if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-  return out;
-}
 
 bool writeThrough(const wchar_t* temp, std::span<const std::uint8_t> bytes) {
   HANDLE h = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -27,7 +21,7 @@ bool writeThrough(const wchar_t* temp, std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path, std::size_t maxBytes) {
-  HANDLE h = CreateFileW(widePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  HANDLE h = CreateFileW(utf8ToUtf16(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return std::nullopt;
   std::vector<std::uint8_t> out(maxBytes);
@@ -51,9 +45,9 @@ std::string replacementTarget(const std::string& path) { return path; }
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   // GetTempFileName creates an empty file with a unique short name in the directory.
   wchar_t temp[MAX_PATH];
-  if (GetTempFileNameW(widePath(directoryOf(path)).c_str(), L"k60", 0, temp) == 0) return false;
+  if (GetTempFileNameW(utf8ToUtf16(directoryOf(path)).c_str(), L"k60", 0, temp) == 0) return false;
   const bool ok = writeThrough(temp, bytes) &&
-                  MoveFileExW(temp, widePath(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+                  MoveFileExW(temp, utf8ToUtf16(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temp);
   return ok;
 }

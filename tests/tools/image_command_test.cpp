@@ -7,7 +7,7 @@
 
 #include "link/program_image.h"
 #include "template/template.h"
-#include "tools/k60tool/tool.h"
+#include "tests/tools/tool_test_fixture.h"
 
 namespace fs = std::filesystem;
 
@@ -15,32 +15,7 @@ namespace {
 
 using ByteVec = std::vector<std::uint8_t>;
 
-class ImageCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("k60tool_image_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-  int run(std::vector<std::string> args) {
-    err_.str("");
-    return k60::tool::run(args, out_, err_);
-  }
-  static ByteVec readAll(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return ByteVec(std::istreambuf_iterator<char>(in), {});
-  }
-  static void writeAll(const std::string& p, const ByteVec& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  }
-
-  fs::path dir_;
-  std::ostringstream out_, err_;
-};
+using ImageCommandTest = ToolTest;
 
 // A template whose image differs from its file in every adjusted section.
 k60::Template busyTemplate() {

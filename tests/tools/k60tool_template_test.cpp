@@ -7,41 +7,14 @@
 #include <sstream>
 
 #include "template/template.h"
-#include "tools/k60tool/tool.h"
+#include "tests/tools/tool_test_fixture.h"
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-class K60ToolTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("k60tool_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-  int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    return k60::tool::run(args, out_, err_);
-  }
-
-  static Bytes readAll(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-  }
-  static void writeAll(const std::string& p, const Bytes& bytes) {
-    std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  }
-
-  fs::path dir_;
-  std::ostringstream out_, err_;
-};
+using K60ToolTest = ToolTest;
 
 // A version 3.10 file as an older program wrote it: no extension block marker.
 Bytes oldVersionFile() {

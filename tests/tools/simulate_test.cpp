@@ -6,30 +6,18 @@
 #include <sstream>
 
 #include "template/template.h"
-#include "tools/k60tool/tool.h"
+#include "tests/tools/tool_test_fixture.h"
 
 namespace fs = std::filesystem;
 using json = nlohmann::json;
 
 namespace {
 
-class SimulateCommandTest : public ::testing::Test {
+class SimulateCommandTest : public ToolTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("k60tool_simulate_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir_);
+    ToolTest::SetUp();
     k60::resetToDefaults(t_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-  int run(std::vector<std::string> args) {
-    out_.str("");
-    err_.str("");
-    return k60::tool::run(args, out_, err_);
   }
 
   // Form 1: a text line and an integer line of at least two digits.
@@ -52,8 +40,6 @@ class SimulateCommandTest : public ::testing::Test {
   }
 
   k60::Template t_;
-  fs::path dir_;
-  std::ostringstream out_, err_;
 };
 
 TEST_F(SimulateCommandTest, DefaultTemplateHasNothingToRunAndAsksForNew) {

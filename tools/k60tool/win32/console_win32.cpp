@@ -3,27 +3,16 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "template/win32/utf16_text.h"
 #include "tools/k60tool/console.h"
 
 namespace k60::tool {
-namespace {
-
-std::string toUtf8(const wchar_t* text) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return {};
-  std::string out(n - 1, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), n, nullptr, nullptr);
-  return out;
-}
-
-}  // namespace
-
 std::vector<std::string> utf8Arguments(int argc, char** argv) {
   int count = 0;
   LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
   if (!wide) return std::vector<std::string>(argv + 1, argv + argc);
   std::vector<std::string> args;
-  for (int i = 1; i < count; ++i) args.push_back(toUtf8(wide[i]));
+  for (int i = 1; i < count; ++i) args.push_back(utf16ToUtf8(wide[i]));
   LocalFree(wide);
   return args;
 }
