@@ -21,17 +21,9 @@ std::ostream& operator<<(std::ostream& os, const Apply& a) {
   return os << "{at " << a.atMs << ", " << a.rate << ", dtr " << a.dtr << ", rts " << a.rts << "}";
 }
 
-class IrTransceiverTest : public ::testing::Test {
+class IrTransceiverTest : public ::testing::Test, protected TransceiverRig {
  protected:
   static constexpr std::uint32_t kStart = 1000;
-  VirtualClock clock{kStart};
-  ScriptedPort port{clock};
-  RecordingUi ui;
-  LineSettings line;
-  LinkContext ctx{port, clock, ui, line};
-  TransceiverDouble transceiver;
-
-  void SetUp() override { transceiver.attach(port); }
 
   std::vector<Apply> applies() const {
     std::vector<Apply> out;

@@ -15,17 +15,8 @@ namespace {
 
 using Kind = ScriptedPort::Kind;
 
-class PortSetupTest : public ::testing::Test {
+class PortSetupTest : public ::testing::Test, protected TransceiverRig {
  protected:
-  VirtualClock clock;
-  ScriptedPort port{clock};
-  RecordingUi ui;
-  LineSettings line;
-  LinkContext ctx{port, clock, ui, line};
-  TransceiverDouble transceiver;
-
-  void SetUp() override { transceiver.attach(port); }
-
   std::vector<Kind> kinds() const {
     std::vector<Kind> out;
     for (const auto& e : port.events) out.push_back(e.kind);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <span>
 
+#include "link/link_context.h"
+#include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
 
 namespace k60::link::test {
@@ -54,6 +56,19 @@ struct TransceiverDouble {
     else if (step_ == Step::WantCommit && b == 'Q') rate = pending_, step_ = Step::Idle;
     else step_ = Step::Idle;
   }
+};
+
+// A scripted port with the transceiver on it and a link context around them; the clock
+// starts at 1000 ms.
+struct TransceiverRig {
+  VirtualClock clock{1000};
+  ScriptedPort port{clock};
+  RecordingUi ui;
+  LineSettings line;
+  LinkContext ctx{port, clock, ui, line};
+  TransceiverDouble transceiver;
+
+  TransceiverRig() { transceiver.attach(port); }
 };
 
 }  // namespace k60::link::test
