@@ -62,9 +62,11 @@ link::LinkChoice choiceFor(const PtyPair& pair) {
   return choice;
 }
 
-void BM_ProgramDownload(benchmark::State& state) {
+// Downloads the default template's program to a peer with `options` at every iteration.
+void benchmarkDownload(benchmark::State& state, const link::peer::PeerOptions& options,
+                       std::size_t bytesOnTheLine) {
   PtyPair pair;
-  PeerThread peer(pair, {.mode = link::peer::DownloadMode::Program}, kBaud);
+  PeerThread peer(pair, options, kBaud);
   Template t;
   resetToDefaults(t);
   Costs costs;
@@ -73,8 +75,12 @@ void BM_ProgramDownload(benchmark::State& state) {
     costs.measure([&] { return link::downloadProgram(pc.ctx, choiceFor(pair), t); });
   }
   peer.stop();
+  report(state, costs, bytesOnTheLine, peer.cpuMs());
+}
+
+void BM_ProgramDownload(benchmark::State& state) {
   // "QUIBEL\r" and its "ACK\r", then 105 blocks of 103 bytes, each answered "ACK\r".
-  report(state, costs, 7 + 4 + 105 * (103 + 4), peer.cpuMs());
+  benchmarkDownload(state, {.mode = link::peer::DownloadMode::Program}, 7 + 4 + 105 * (103 + 4));
 }
 BENCHMARK(BM_ProgramDownload)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
@@ -111,19 +117,9 @@ void BM_Collection1000Records(benchmark::State& state) {
 BENCHMARK(BM_Collection1000Records)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
 void BM_SilentTerminalHandshake(benchmark::State& state) {
-  PtyPair pair;
   link::peer::PeerOptions silent;
   silent.faults.silent = true;
-  PeerThread peer(pair, silent, kBaud);
-  Template t;
-  resetToDefaults(t);
-  Costs costs;
-  for (auto _ : state) {
-    PcSide pc;
-    costs.measure([&] { return link::downloadProgram(pc.ctx, choiceFor(pair), t); });
-  }
-  peer.stop();
-  report(state, costs, 3 * 7, peer.cpuMs());  // three "QUIBEL\r", never answered
+  benchmarkDownload(state, silent, 3 * 7);  // three "QUIBEL\r", never answered
 }
 BENCHMARK(BM_SilentTerminalHandshake)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 

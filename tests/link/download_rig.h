@@ -12,6 +12,7 @@
 #include "link/link_context.h"
 #include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
+#include "tests/template/test_support.h"
 
 namespace k60::link::test {
 
@@ -98,16 +99,6 @@ struct DownloadRig {
     return out;
   }
 
-  static std::string hex(const Bytes& bytes) {
-    std::string out;
-    for (std::uint8_t b : bytes) {
-      if (!out.empty()) out += ' ';
-      out += "0123456789ABCDEF"[b >> 4];
-      out += "0123456789ABCDEF"[b & 15];
-    }
-    return out;
-  }
-
  private:
   int writesSoFar = 0;
 
@@ -115,7 +106,7 @@ struct DownloadRig {
     if (w == bytesOf("QUIBEL\r")) return "QUIBEL";
     if (w == bytesOf("OVER\r")) return "OVER";
     if (w.size() == 103) return "block " + std::to_string(w[102]);
-    return hex(w);
+    return k60::test::toHex(w);
   }
   static std::string label(const ScriptedPort::Event& e) {
     using K = ScriptedPort::Kind;

@@ -41,7 +41,7 @@ class ScratchFile {
   fs::path path_;
 };
 
-std::string hexOf(const std::vector<std::uint8_t>& b) { return DownloadRig::hex(b); }
+std::string hexOf(const std::vector<std::uint8_t>& b) { return k60::test::toHex(b); }
 std::vector<std::uint8_t> block(std::string_view line) { return lineBlock(wordBytes(line)); }
 
 std::string lineOf(std::size_t length, char c = 'x') { return std::string(length, c); }
