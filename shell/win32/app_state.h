@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "template/store.h"
@@ -17,6 +18,9 @@ struct AppState {
   HWND faceWindow = nullptr;
   std::wstring programDir;        // ends with its backslash (C:\APP\ for C:\APP\PROG.EXE)
   Template tmpl;
+  // Opens a document (the help pages) in the system's viewer; false when it could not.
+  // Empty means the shell's own way; tests put a recorder here.
+  std::function<bool(const std::wstring& path)> openDocument;
 };
 
 }  // namespace k60::shell

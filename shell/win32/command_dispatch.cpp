@@ -5,27 +5,24 @@
 
 #include "resources/resource_ids.h"
 #include "shell/win32/about_box.h"
+#include "shell/win32/file_commands.h"
+#include "shell/win32/help_commands.h"
+#include "shell/win32/later_commands.h"
 
 namespace k60::shell {
 namespace {
 
-// Not wired yet: file commands, the property sheet, the COM dialog, transfers and help
-// follow with those subsystems.
-void newTemplate(AppState&) {}
-void openTemplate(AppState&) {}
-void saveTemplate(AppState&) {}
-void saveTemplateAs(AppState&) {}
-void editTemplate(AppState&) {}
-void comSettings(AppState&) {}
-void downloadProgramSerial(AppState&) {}
-void downloadProgramIr(AppState&) {}
-void downloadLookupSerial(AppState&) {}
-void downloadLookupIr(AppState&) {}
-void collectSerial(AppState&) {}
-void collectIr(AppState&) {}
-void collectTransport2(AppState&) {}
-void helpContents(AppState&) {}
-void helpFinder(AppState&) {}
+void newCommand(AppState& app) { newTemplate(app); }
+void openCommand(AppState& app) { openTemplateFile(app); }
+void saveCommand(AppState& app) { saveTemplate(app); }
+void saveAsCommand(AppState& app) { saveTemplateAs(app); }
+void downloadProgramSerial(AppState& app) { downloadProgram(app, 0); }
+void downloadProgramIr(AppState& app) { downloadProgram(app, 1); }
+void downloadLookupSerial(AppState& app) { downloadLookupFile(app, 0); }
+void downloadLookupIr(AppState& app) { downloadLookupFile(app, 1); }
+void collectSerial(AppState& app) { collectData(app, 0); }
+void collectIr(AppState& app) { collectData(app, 1); }
+void collectTransport2(AppState& app) { collectData(app, 2); }
 
 void about(AppState& app) { showAboutBox(app.instance, app.mainWindow); }
 
@@ -38,13 +35,13 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {IDM_NEW, newTemplate},
-    {IDM_OPEN, openTemplate},
-    {IDM_SAVE, saveTemplate},
-    {IDM_SAVE_AS, saveTemplateAs},
+    {IDM_NEW, newCommand},
+    {IDM_OPEN, openCommand},
+    {IDM_SAVE, saveCommand},
+    {IDM_SAVE_AS, saveAsCommand},
     {IDM_EXIT, exitProgram},
-    {IDM_EDIT, editTemplate},
-    {IDM_COM_SETTINGS, comSettings},
+    {IDM_EDIT, showPropertySheet},
+    {IDM_COM_SETTINGS, showComSettings},
     {IDM_DOWNLOAD_PROGRAM_SERIAL, downloadProgramSerial},
     {IDM_DOWNLOAD_PROGRAM_IR, downloadProgramIr},
     {IDM_DOWNLOAD_LOOKUP_SERIAL, downloadLookupSerial},
@@ -52,8 +49,8 @@ constexpr Command kCommands[] = {
     {IDM_COLLECT_SERIAL, collectSerial},
     {IDM_COLLECT_IR, collectIr},
     {IDM_COLLECT_TRANSPORT_2, collectTransport2},
-    {IDM_HELP_CONTENTS, helpContents},
-    {IDM_HELP_FINDER, helpFinder},
+    {IDM_HELP_CONTENTS, showHelpContents},
+    {IDM_HELP_FINDER, showHelpFinder},
     {IDM_ABOUT, about},
 };
 

@@ -7,8 +7,9 @@
 
 #include "resources/resource_ids.h"
 #include "shell/win32/command_dispatch.h"
-#include "shell/win32/face_window.h"
+#include "shell/win32/file_commands.h"
 #include "shell/win32/program_dir.h"
+#include "simulator/win32/face_window.h"
 #include "template/defaults.h"
 
 namespace k60::shell {
@@ -22,10 +23,11 @@ AppState* appOf(HWND hwnd) {
 bool onCreate(AppState& app, HWND hwnd) {
   InitCommonControls();
   resetToDefaults(app.tmpl);
+  sim::FaceWindowParams face = {&app.tmpl};
   app.faceWindow = CreateWindowExW(0, kFaceClassName, nullptr, WS_CHILD | WS_VISIBLE, 0, 0,
                                    kFaceWidth, kFaceHeight, hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_FACE_WINDOW)),
-                                   app.instance, &app);
+                                   app.instance, &face);
   if (!app.faceWindow) return false;
   app.programDir = programDirectory();
   return true;
@@ -49,7 +51,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
       dispatchCommand(*app, LOWORD(wParam));
       return 0;
     case WM_CLOSE:
-      DestroyWindow(hwnd);
+      closeMainWindow(*app);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -84,7 +86,7 @@ bool registerWindowClasses(HINSTANCE instance) {
 
   WNDCLASSEXW face = {sizeof face};
   face.style = CS_HREDRAW | CS_VREDRAW;
-  face.lpfnWndProc = faceWindowProc;
+  face.lpfnWndProc = sim::faceWindowProc;
   face.hInstance = instance;
   face.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));

@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include "shell/win32/app_state.h"
+#include "simulator/win32/face_window.h"
 
 namespace k60::shell {
 
 inline constexpr wchar_t kMainClassName[] = L"AGK60";
-inline constexpr wchar_t kFaceClassName[] = L"Client";
+using sim::kFaceClassName;
 inline constexpr wchar_t kMainWindowTitle[] = L"应用程序产生器";
 
 // The terminal picture's size; the main window is exactly this big.

@@ -1,17 +1,15 @@
 // The terminal-face window. For now it paints a stand-in for the terminal picture; what it
 // already does for real is show the command menu on a right-click.
-#include "shell/win32/face_window.h"
+#include "simulator/win32/face_window.h"
 
 #include <windowsx.h>
 
-#include "shell/win32/app_state.h"
-#include "shell/win32/main_window.h"
 
-namespace k60::shell {
+namespace k60::sim {
 namespace {
 
 struct FaceWindow {
-  AppState* app;
+  FaceWindowParams params;
   HMENU menuBar = nullptr;  // PopMenuK60; its first popup is the command menu
 };
 
@@ -36,7 +34,7 @@ void paint(HDC dc, const RECT& client) {
   HGDIOBJ oldFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0x1e, 0x2a, 0x1a));
-  DrawTextW(dc, kMainWindowTitle, -1, &lcd, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc, L"K60", -1, &lcd, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(dc, oldFont);
   DeleteObject(font);
 }
@@ -47,15 +45,15 @@ void showCommandMenu(const FaceWindow& face, HWND hwnd, POINT clientPoint) {
   POINT at = clientPoint;
   ClientToScreen(hwnd, &at);
   // Owned by the main window, so the chosen command arrives there as WM_COMMAND.
-  TrackPopupMenu(commands, 0, at.x, at.y, 0, face.app->mainWindow, nullptr);
+  TrackPopupMenu(commands, 0, at.x, at.y, 0, GetParent(hwnd), nullptr);
 }
 
 }  // namespace
 
 LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* app = static_cast<AppState*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new FaceWindow{app}));
+    auto* params = static_cast<FaceWindowParams*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new FaceWindow{*params}));
     return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   FaceWindow* face = faceOf(hwnd);
@@ -63,7 +61,7 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
   switch (msg) {
     case WM_CREATE:
-      face->menuBar = LoadMenuW(face->app->instance, L"PopMenuK60");
+      face->menuBar = LoadMenuW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), L"PopMenuK60");
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -95,4 +93,6 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-}  // namespace k60::shell
+Simulator* faceSimulator(HWND) { return nullptr; }
+
+}  // namespace k60::sim
