@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace k60::shell::testsupport {
@@ -92,5 +93,133 @@ class CommandRecorder {
   static inline WNDPROC original_;
   static inline std::vector<int>* commands_;
 };
+
+// ---- Message boxes and the common file dialogs, met in order inside a command ----
+
+// What a test saw of a message box or a file dialog before it answered it.
+struct ModalSeen {
+  bool seen = false;
+  HWND owner = nullptr;
+  std::wstring caption;
+  std::wstring text;                   // a message box's message
+  HICON icon = nullptr;                // a message box's icon
+  std::vector<std::wstring> filters;   // a file dialog's file type list
+};
+
+// The common file dialogs have a file name box: combo cmb13, or edit edt1 in old templates.
+inline HWND fileNameBox(HWND dialog) {
+  HWND box = GetDlgItem(dialog, 0x47C);
+  return box ? box : GetDlgItem(dialog, 0x480);
+}
+
+inline std::wstring windowText(HWND hwnd) {
+  std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
+  text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+// The visible dialog of this thread that is (or is not) a file dialog.
+inline HWND findModal(bool fileDialog) {
+  HWND dialog = findThreadWindow(L"#32770");
+  if (!dialog || (fileNameBox(dialog) != nullptr) != fileDialog) return nullptr;
+  return dialog;
+}
+
+inline void recordWindow(HWND dialog, ModalSeen* seen) {
+  if (!seen) return;
+  seen->seen = true;
+  seen->owner = GetWindow(dialog, GW_OWNER);
+  seen->caption = windowText(dialog);
+}
+
+inline void pressButton(HWND dialog, int id) {
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// One window to act on inside a modal loop: true once it was found and answered.
+using ModalStep = std::function<bool()>;
+
+// Answers the next message box with `button` (IDYES, IDNO, IDCANCEL, IDOK).
+inline ModalStep answerMessageBox(int button, ModalSeen* seen = nullptr) {
+  return [=] {
+    HWND box = findModal(false);
+    if (!box) return false;
+    recordWindow(box, seen);
+    for (HWND c = GetWindow(box, GW_CHILD); c && seen; c = GetWindow(c, GW_HWNDNEXT)) {
+      wchar_t cls[16] = {};
+      GetClassNameW(c, cls, 16);
+      if (_wcsicmp(cls, L"Static") != 0) continue;
+      if (HICON icon = reinterpret_cast<HICON>(SendMessageW(c, STM_GETICON, 0, 0))) seen->icon = icon;
+      else if (std::wstring t = windowText(c); !t.empty()) seen->text = t;
+    }
+    pressButton(box, button);
+    return true;
+  };
+}
+
+// Types `name` (empty: nothing) into the next file dialog and presses OK, or Cancel when
+// `ok` is false.
+inline ModalStep answerFileDialog(const std::wstring& name, bool ok = true, ModalSeen* seen = nullptr) {
+  return [=] {
+    HWND dialog = findModal(true);
+    if (!dialog) return false;
+    recordWindow(dialog, seen);
+    if (seen) {
+      HWND types = GetDlgItem(dialog, 0x470);  // cmb1, the file type list
+      for (int i = 0, n = static_cast<int>(SendMessageW(types, CB_GETCOUNT, 0, 0)); i < n; ++i) {
+        std::wstring item(SendMessageW(types, CB_GETLBTEXTLEN, i, 0) + 1, L'\0');
+        item.resize(SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data())));
+        seen->filters.push_back(item);
+      }
+    }
+    if (!name.empty()) SetWindowTextW(fileNameBox(dialog), name.c_str());
+    pressButton(dialog, ok ? IDOK : IDCANCEL);
+    return true;
+  };
+}
+
+// Runs `action` and takes `steps` in order from inside its modal loops. A dialog that turns
+// up after the last step is cancelled and counted in `unexpected`, so that a wrong extra
+// question fails the test instead of hanging it. Returns how many steps were taken.
+inline std::size_t runModalSteps(const std::vector<ModalStep>& steps, const std::function<void()>& action,
+                                 int* unexpected = nullptr) {
+  std::size_t next = 0;
+  whileModal(
+      [&] {
+        if (next < steps.size()) {
+          if (steps[next]()) ++next;
+        } else if (HWND extra = findThreadWindow(L"#32770")) {
+          if (unexpected) ++*unexpected;
+          pressButton(extra, GetDlgItem(extra, IDCANCEL) ? IDCANCEL : IDOK);
+        }
+        return false;
+      },
+      action);
+  return next;
+}
+
+}  // namespace k60::shell::testsupport
+
+// ---- Popup menus opened by the terminal face ----
+
+namespace k60::shell::testsupport {
+
+// Runs `action`; when it opens a popup menu, records the menu's screen rectangle and closes it
+// without a choice. True when a menu was shown. An action that opens no menu returns at once.
+inline bool closePopupMenuOpenedBy(const std::function<void()>& action, RECT* menuRect = nullptr) {
+  bool shown = false;
+  whileModal(
+      [&] {
+        HWND menu = findThreadWindow(L"#32768");
+        if (!menu) return false;
+        shown = true;
+        if (menuRect) GetWindowRect(menu, menuRect);
+        EndMenu();
+        return true;
+      },
+      action);
+  return shown;
+}
 
 }  // namespace k60::shell::testsupport

@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "template/defaults.h"
+#include "template/example_application.h"
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/show_template.h"
 #include "tools/k60tool/template_files.h"
@@ -10,13 +11,23 @@
 namespace k60::tool {
 
 void addNewCommand(CLI::App& app, Context& ctx) {
-  auto out = std::make_shared<std::string>();
-  CLI::App* cmd = app.add_subcommand("new", "write the template a new program starts with");
-  cmd->add_option("-o,--output", *out, "template file to write (.ATX)")->required();
-  cmd->callback([&ctx, out] {
+  struct Args {
+    std::string out;
+    bool example = false;
+  };
+  auto args = std::make_shared<Args>();
+  CLI::App* cmd = app.add_subcommand(
+      "new", "write the template a new program starts with (--example: with a small application to try)");
+  cmd->add_option("-o,--output", args->out, "template file to write (.ATX)")->required();
+  cmd->add_flag("--example", args->example,
+                "add an example application: a menu leading to a stock-in and a stock-out form");
+  cmd->callback([&ctx, args] {
     Template t;
-    resetToDefaults(t);
-    ctx.exitCode = saveTemplate(*out, t, ctx.err) ? kDone : kFailed;
+    if (args->example)
+      buildExampleApplication(t);
+    else
+      resetToDefaults(t);
+    ctx.exitCode = saveTemplate(args->out, t, ctx.err) ? kDone : kFailed;
   });
 }
 

@@ -1,0 +1,22 @@
+// The two common file dialogs of the file commands: Open and Save As.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace k60::shell {
+
+// The Open dialog's filter list from the string table: template files, then all files.
+// Pairs of description and pattern, each ended by NUL, the list by a second NUL.
+std::wstring openDialogFilter(HINSTANCE instance);
+
+// Modal Open dialog; the chosen path, or nothing when the user cancelled.
+std::optional<std::wstring> chooseFileToOpen(HINSTANCE instance, HWND owner);
+
+// Modal Save As dialog (asks before replacing a file); the chosen path, or nothing when the
+// user cancelled. The dialog adds ".ATX" to a name typed without an extension.
+std::optional<std::wstring> chooseFileToSaveAs(HWND owner);
+
+}  // namespace k60::shell

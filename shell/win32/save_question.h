@@ -1,0 +1,16 @@
+// The save-changes question asked before a command discards a changed template.
+#pragma once
+
+#include <windows.h>
+
+namespace k60::shell {
+
+inline constexpr wchar_t kSaveQuestionText[] = L"保存当前程序 ?";
+inline constexpr wchar_t kSaveQuestionCaption[] = L"ORVO K60 应用程序产生器";
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+// Yes, No and Cancel with the warning icon; closing the box counts as Cancel.
+SaveAnswer askToSaveChanges(HWND owner);
+
+}  // namespace k60::shell

@@ -1,0 +1,416 @@
+// New, Open, Save, Save As and Exit through the main window, with the real message boxes and
+// file dialogs answered from inside their modal loops.
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "resources/resource_ids.h"
+#include "shell/win32/file_commands.h"
+#include "template/atx_file.h"
+#include "template/defaults.h"
+#include "template/win32/utf16_text.h"
+#include "tests/win32/modal_driver.h"
+#include "tests/win32/shell_fixture.h"
+
+namespace k60::shell {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::answerFileDialog;
+using testsupport::answerMessageBox;
+using testsupport::ModalSeen;
+using testsupport::ModalStep;
+using testsupport::runModalSteps;
+using testsupport::ShellTest;
+
+std::vector<std::uint8_t> fileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+
+std::string lowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::wstring wide(std::string_view utf8) { return utf8ToUtf16(std::string(utf8)); }
+
+class FileCommandsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    static int serial = 0;
+    dir = fs::path(temp) / (L"k60-files-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                            std::to_wstring(++serial));
+    fs::create_directories(dir);
+    startDir = fs::current_path();
+  }
+  void TearDown() override {
+    // The file dialogs move the current directory to the chosen file's; a directory that
+    // is current cannot be removed.
+    std::error_code ignored;
+    fs::current_path(startDir, ignored);
+    fs::remove_all(dir, ignored);
+    ShellTest::TearDown();
+  }
+
+  std::string pathOf(const wchar_t* name) const { return utf16ToUtf8((dir / name).c_str()); }
+
+  // A template the user has edited and not saved: New must undo every edit but the COM port.
+  void editTemplate() {
+    app.tmpl.setPassword("4321");
+    auto settings = app.tmpl.block(Block::Settings);
+    std::fill(settings.begin(), settings.end(), 0x5A);
+    app.tmpl.setComRate(3);
+    app.tmpl.setChanged(true);
+    edited = storeOf(app.tmpl);
+  }
+
+  std::vector<std::uint8_t> defaultsOfEdited() const {
+    Template expected;
+    std::copy(edited.begin(), edited.end(), expected.bytes().begin());
+    resetToDefaults(expected);
+    return storeOf(expected);
+  }
+
+  // A template file that differs from the edited template; `magic` replaces its first bytes.
+  fs::path writeOtherTemplate(const wchar_t* name, std::string_view magic = kAtxMagic) {
+    Template other;
+    resetToDefaults(other);
+    other.setPassword("777");
+    other.setComPort(4);
+    auto bytes = encodeTemplateFile(other);
+    std::copy(magic.begin(), magic.end(), bytes.begin());
+    writeBytes(dir / name, bytes);
+    return dir / name;
+  }
+
+  // Sends WM_COMMAND `id` and answers its dialogs; every step must have been taken and no
+  // further dialog may have appeared.
+  void command(int id, const std::vector<ModalStep>& steps) {
+    int unexpected = 0;
+    const std::size_t taken =
+        runModalSteps(steps, [&] { SendMessageW(main, WM_COMMAND, id, 0); }, &unexpected);
+    EXPECT_EQ(taken, steps.size()) << "command " << id << " showed fewer dialogs than expected";
+    EXPECT_EQ(unexpected, 0) << "command " << id << " showed an unexpected dialog";
+  }
+
+  void expectSaveQuestion(const ModalSeen& seen) {
+    EXPECT_EQ(seen.text, L"保存当前程序 ?");
+    EXPECT_EQ(seen.caption, L"ORVO K60 应用程序产生器");
+    EXPECT_EQ(seen.owner, main);
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
+  }
+
+  void expectError(const ModalSeen& seen, std::string_view message) {
+    EXPECT_EQ(seen.text, wide(message));
+    EXPECT_EQ(seen.caption, L"错误");
+    EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
+  }
+
+  void expectTemplateFile(const fs::path& path, const std::vector<std::uint8_t>& store) {
+    const auto bytes = fileBytes(path);
+    ASSERT_EQ(bytes.size(), kAtxFileSize) << path;
+    EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "Kxx-4.00");
+    EXPECT_TRUE(std::equal(store.begin(), store.end(), bytes.begin() + 8));
+  }
+
+  fs::path dir;
+  fs::path startDir;
+  std::vector<std::uint8_t> edited;
+};
+
+// ---- New ----
+
+TEST_F(FileCommandsTest, NewOnAnUnchangedTemplateAsksNothingAndStartsFromTheDefaults) {
+  editTemplate();
+  app.tmpl.setChanged(false);
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  ASSERT_NE(defaultsOfEdited(), edited);
+
+  command(IDM_NEW, {});
+
+  EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
+  EXPECT_EQ(app.tmpl.comRate(), 3) << "New keeps the COM port settings";
+  EXPECT_FALSE(app.tmpl.changed());
+  EXPECT_FALSE(app.tmpl.hasFileName());
+}
+
+TEST_F(FileCommandsTest, NewQuestionCancelChangesNothing) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  ModalSeen question;
+  command(IDM_NEW, {answerMessageBox(IDCANCEL, &question)});
+
+  expectSaveQuestion(question);
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
+  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
+}
+
+TEST_F(FileCommandsTest, NewQuestionNoDiscardsTheEdits) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  command(IDM_NEW, {answerMessageBox(IDNO)});
+
+  EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
+  EXPECT_FALSE(app.tmpl.changed());
+  EXPECT_FALSE(app.tmpl.hasFileName());
+  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
+}
+
+TEST_F(FileCommandsTest, NewQuestionYesSavesToTheCurrentFileThenStartsAfresh) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  command(IDM_NEW, {answerMessageBox(IDYES)});
+
+  expectTemplateFile(dir / L"old.ATX", edited);
+  EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
+  EXPECT_FALSE(app.tmpl.changed());
+  EXPECT_FALSE(app.tmpl.hasFileName());
+}
+
+TEST_F(FileCommandsTest, NewQuestionYesWithSaveAsCancelledKeepsTheEditedTemplate) {
+  editTemplate();
+  command(IDM_NEW, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
+
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+  EXPECT_TRUE(fs::is_empty(dir));
+}
+
+TEST_F(FileCommandsTest, NewQuestionYesWithAFailingSaveReportsItAndKeepsTheTemplate) {
+  editTemplate();
+  const std::string unreachable = pathOf(L"no-such-dir\\old.ATX");
+  ASSERT_TRUE(app.tmpl.setFileName(unreachable));
+  ModalSeen failure;
+  command(IDM_NEW, {answerMessageBox(IDYES), answerMessageBox(IDOK, &failure)});
+
+  expectError(failure, kSaveFailedMessage);
+  EXPECT_EQ(failure.owner, main);
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+  EXPECT_EQ(app.tmpl.fileName(), unreachable);
+}
+
+// ---- Open ----
+
+TEST_F(FileCommandsTest, OpenReadsTheChosenFileAndLeavesTheChangedFlagAlone) {
+  const fs::path good = writeOtherTemplate(L"good.ATX");
+  ModalSeen dialog;
+  command(IDM_OPEN, {answerFileDialog(good.wstring(), true, &dialog)});
+
+  EXPECT_EQ(dialog.owner, main);
+  EXPECT_EQ(dialog.filters, (std::vector<std::wstring>{L"应用程序模板文件 (*.ATX)", L"所有文件 (*.*)"}));
+  EXPECT_EQ(app.tmpl.password(), "777");
+  EXPECT_EQ(app.tmpl.comPort(), 4);
+  EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
+  EXPECT_FALSE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, OpenQuestionCancelChangesNothing) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  command(IDM_OPEN, {answerMessageBox(IDCANCEL)});
+
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
+}
+
+TEST_F(FileCommandsTest, OpenQuestionNoDiscardsTheEditsForTheFile) {
+  editTemplate();
+  const fs::path good = writeOtherTemplate(L"good.ATX");
+  ModalSeen question;
+  command(IDM_OPEN, {answerMessageBox(IDNO, &question), answerFileDialog(good.wstring())});
+
+  expectSaveQuestion(question);
+  EXPECT_EQ(app.tmpl.password(), "777");
+  EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
+  EXPECT_TRUE(app.tmpl.changed()) << "Open does not touch the changed flag";
+}
+
+TEST_F(FileCommandsTest, OpenQuestionYesSavesFirstThenOpens) {
+  editTemplate();
+  const fs::path good = writeOtherTemplate(L"good.ATX");
+  command(IDM_OPEN, {answerMessageBox(IDYES), answerFileDialog((dir / L"mine").wstring()),
+                     answerFileDialog(good.wstring())});
+
+  expectTemplateFile(dir / L"mine.ATX", edited);
+  EXPECT_EQ(app.tmpl.password(), "777");
+  EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
+  // Only the Save and Save As commands clear the flag, not the question's Save.
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, OpenQuestionYesWithSaveAsCancelledDoesNotGoOnToOpen) {
+  editTemplate();
+  command(IDM_OPEN, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
+
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, OpenRefusesAFileWithAnotherMagic) {
+  const fs::path bad = writeOtherTemplate(L"bad.ATX", "kxx-4.00");
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  const auto before = storeOf(app.tmpl);
+  ModalSeen refusal;
+  command(IDM_OPEN, {answerFileDialog(bad.wstring()), answerMessageBox(IDOK, &refusal)});
+
+  expectError(refusal, kFormatMismatchMessage);
+  EXPECT_EQ(storeOf(app.tmpl), before);
+  EXPECT_FALSE(app.tmpl.hasFileName());
+}
+
+TEST_F(FileCommandsTest, OpenCancelledLeavesTheTemplateButNoFileName) {
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  const auto before = storeOf(app.tmpl);
+  bool opened = true;
+  const std::size_t taken =
+      runModalSteps({answerFileDialog(L"", false)}, [&] { opened = openTemplateFile(app); });
+
+  EXPECT_EQ(taken, 1u);
+  EXPECT_FALSE(opened);
+  EXPECT_EQ(storeOf(app.tmpl), before);
+  EXPECT_FALSE(app.tmpl.hasFileName());
+}
+
+// ---- Save and Save As ----
+
+TEST_F(FileCommandsTest, SaveWritesTheCurrentFileAndClearsTheFlag) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  command(IDM_SAVE, {});
+
+  expectTemplateFile(dir / L"old.ATX", edited);
+  const auto bytes = fileBytes(dir / L"old.ATX");
+  EXPECT_TRUE(std::all_of(bytes.end() - 86, bytes.end(), [](std::uint8_t b) { return b == 0; }));
+  EXPECT_FALSE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, SaveWithoutAFileNameAsksForOneAndTheDialogAddsTheExtension) {
+  editTemplate();
+  ModalSeen dialog;
+  command(IDM_SAVE, {answerFileDialog((dir / L"plan").wstring(), true, &dialog)});
+
+  EXPECT_EQ(dialog.owner, main);
+  EXPECT_EQ(dialog.filters, (std::vector<std::wstring>{L"应用程序模板 (*.ATX)"}));
+  expectTemplateFile(dir / L"plan.ATX", edited);
+  // Wine's dialog adds the default extension in lower case; the name stays as it came.
+  EXPECT_EQ(lowerCase(app.tmpl.fileName()), lowerCase(pathOf(L"plan.ATX")));
+  EXPECT_FALSE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, SaveThatCannotWriteSaysSoAndKeepsTheFlag) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"no-such-dir\\old.ATX")));
+  ModalSeen failure;
+  command(IDM_SAVE, {answerMessageBox(IDOK, &failure)});
+
+  expectError(failure, kSaveFailedMessage);
+  EXPECT_EQ(failure.owner, main);
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, SaveAsAddsTheExtensionOnlyWhenTheNameLacksIt) {
+  editTemplate();
+  command(IDM_SAVE_AS, {answerFileDialog((dir / L"plan.Atx").wstring())});
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"plan.Atx"));
+  EXPECT_FALSE(app.tmpl.changed());
+
+  app.tmpl.setChanged(true);
+  command(IDM_SAVE_AS, {answerFileDialog((dir / L"plan.txt").wstring())});
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"plan.txt.ATX"));
+  expectTemplateFile(dir / L"plan.txt.ATX", edited);
+  EXPECT_FALSE(fs::exists(dir / L"plan.txt"));
+  EXPECT_FALSE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, SaveAsCancelledWritesNothing) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  bool saved = true;
+  runModalSteps({answerFileDialog(L"", false)}, [&] { saved = saveTemplateAs(app); });
+
+  EXPECT_FALSE(saved);
+  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, SaveAsRefusesANameTooLongForTheCurrentFileName) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  // With ".ATX" the path is one byte longer than the 255 the current file name can hold.
+  const std::size_t stem = Template::kMaxFileNameBytes + 1 - 4 - pathOf(L"").size();
+  const std::wstring name = (dir / std::wstring(stem, L'n')).wstring();
+  ModalSeen refusal;
+  command(IDM_SAVE_AS, {answerFileDialog(name), answerMessageBox(IDOK, &refusal)});
+
+  expectError(refusal, kFileNameTooLongMessage);
+  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+// ---- Exit and closing ----
+
+TEST_F(FileCommandsTest, ExitOnAnUnchangedTemplateClosesWithoutAsking) {
+  command(IDM_EXIT, {});
+  EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(FileCommandsTest, CloseQuestionCancelKeepsTheProgramRunning) {
+  editTemplate();
+  ModalSeen question;
+  command(IDM_EXIT, {answerMessageBox(IDCANCEL, &question)});
+  expectSaveQuestion(question);
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+TEST_F(FileCommandsTest, CloseQuestionNoClosesWithoutSaving) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  int unexpected = 0;
+  runModalSteps({answerMessageBox(IDNO)}, [&] { SendMessageW(main, WM_CLOSE, 0, 0); }, &unexpected);
+  EXPECT_EQ(unexpected, 0);
+  EXPECT_FALSE(IsWindow(main));
+  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
+}
+
+TEST_F(FileCommandsTest, CloseQuestionYesSavesThenCloses) {
+  editTemplate();
+  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  command(IDM_EXIT, {answerMessageBox(IDYES)});
+  expectTemplateFile(dir / L"old.ATX", edited);
+  EXPECT_FALSE(IsWindow(main));
+}
+
+TEST_F(FileCommandsTest, CloseQuestionYesWithSaveAsCancelledKeepsTheProgramRunning) {
+  editTemplate();
+  command(IDM_EXIT, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
+  EXPECT_TRUE(IsWindow(main));
+  EXPECT_EQ(storeOf(app.tmpl), edited);
+  EXPECT_TRUE(app.tmpl.changed());
+}
+
+}  // namespace
+}  // namespace k60::shell
