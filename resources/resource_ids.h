@@ -28,3 +28,6 @@
 #define IDS_FILTER_ALL_NAME         10001
 #define IDS_FILTER_ATX_PATTERN      10100
 #define IDS_FILTER_ALL_PATTERN      10101
+
+// Descriptions of the keypad's keys: the string of key k (1..20) is IDS_KEY_DESCRIPTION_BASE + k.
+#define IDS_KEY_DESCRIPTION_BASE    11010
