@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # On the current DISPLAY (normally a bare Xvfb): starts k60gen.exe on a Wine virtual desktop,
 # saves screenshots, then closes the program with Alt+F4.
-#   OUT.png        the program as started
+#   OUT.png        the program as started: the simulated main page with its clock
 #   OUT-menu.png   the command menu opened by a right-click
 #   OUT-about.png  the About box chosen from that menu
+#   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
+#                  form with typed data and the cursor (only when the build tree holds
+#                  k60tool.exe, which writes the example)
 #
 #   scripts/screenshot.sh PATH/k60gen.exe OUT.png
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-out=$2
+out=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 title='应用程序产生器'
 size=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {print $2}' || true)
 size=${size:-1024x768}
@@ -19,24 +22,47 @@ size=${size:-1024x768}
 # keyboard focus; on the desktop Wine draws and focuses its windows itself. Wine sees the
 # Unix root as drive Z:.
 export K60_WINEPREFIX="${K60_WINEPREFIX:-$(dirname "$exe")/wineprefix}"
-"$here/wine-run.sh" explorer "/desktop=K60,$size" "Z:${exe//\//\\}" &
+winpath() { local p=${1//\//\\}; echo "Z:$p"; }
+
+example=
+tool=$(dirname "$exe")/tools/k60tool/k60tool.exe
+if [[ -f "$tool" ]]; then
+  example=$(dirname "$out")/example.ATX
+  "$here/wine-run.sh" "$tool" new --example -o "$(winpath "$example")"
+fi
+
+"$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$exe")" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# A fresh prefix may take a while for its first window; give up after a minute.
-window=
-for _ in $(seq 1 120); do
-  window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
-  [[ -n "$window" ]] && break
-  kill -0 "$pid" 2>/dev/null || { echo "screenshot: the program ended early" >&2; exit 1; }
-  sleep 0.5
-done
-if [[ -z "$window" ]]; then
-  echo "screenshot: no window titled $title appeared" >&2
-  exit 1
-fi
+# Waits up to a minute (a fresh prefix is slow) for a visible window whose name matches.
+wait_window() {
+  local w
+  for _ in $(seq 1 120); do
+    w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
+    [[ -n "$w" ]] && { echo "$w"; return 0; }
+    kill -0 "$pid" 2>/dev/null || { echo "screenshot: the program ended early" >&2; return 1; }
+    sleep 0.5
+  done
+  echo "screenshot: no window named $1 appeared" >&2
+  return 1
+}
 
+window=$(wait_window "^$title\$")
 shot() { sleep 1; import -window root "$1"; }
+
+# Key k of the picture, clicked at its middle: the upper keys 1..12 are 32 x 20 on a
+# 45 x 28 grid from (30, 235), the lower keys 13..20 are 23 x 15 on a 31 x 23 grid from (33, 347).
+press_key() {
+  local k=$1 x y
+  if (( k <= 12 )); then
+    x=$(( 30 + 45 * ((k - 1) % 3) + 15 )); y=$(( 235 + 28 * ((k - 1) / 3) + 9 ))
+  else
+    x=$(( 33 + 31 * ((k - 13) % 4) + 11 )); y=$(( 347 + 23 * ((k - 13) / 4) + 7 ))
+  fi
+  xdotool mousemove --window "$window" --sync "$x" "$y" click 1
+  sleep 0.2
+}
 
 shot "$out"
 xdotool mousemove --window "$window" --sync 40 120 click 3
@@ -45,6 +71,21 @@ xdotool key Up Up Return  # About is the last item but one
 shot "${out%.png}-about.png"
 xdotool key Return
 
+if [[ -n "$example" ]]; then
+  # A click on the housing (no key) gives the program the keyboard; then Ctrl+O.
+  xdotool mousemove --window "$window" --sync 90 20 click 1
+  xdotool key ctrl+o
+  sleep 1
+  xdotool type --delay 20 "$(winpath "$example")"
+  xdotool key Return
+  sleep 1
+  # The key labelled 1 starts the application (its menu), again opens form 1; then 1, 2, 3.
+  for k in 7 7 7 8 9; do press_key "$k"; done
+  xdotool mousemove --window "$window" --sync 170 390
+  shot "${out%.png}-form.png"
+fi
+
+xdotool mousemove --window "$window" --sync 90 20 click 1
 xdotool key alt+F4
 for _ in $(seq 1 20); do
   kill -0 "$pid" 2>/dev/null || break

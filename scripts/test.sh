@@ -42,6 +42,7 @@ step "native: configure" cmake --preset native &&
 
 step "windows: configure" cmake --preset windows &&
   step "windows: build" cmake --build --preset windows &&
-  step "windows: test (Wine, Xvfb)" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows
+  step "windows: test (Wine, Xvfb)" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows &&
+  step "windows: screenshots (build/windows/screenshots)" scripts/screenshots.sh
 
 exit $failed
