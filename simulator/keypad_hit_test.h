@@ -14,7 +14,7 @@ struct KeyHit {
 // of their pictures, with the outer bounds of the two blocks as the terminal picture has them.
 KeyHit hitTestKeypad(int x, int y);
 
-// Top-left of key 1..20's picture on the face.
+// Top-left of key 1..20's picture on the face; (0, 0) for any other number.
 PixelPoint keyTopLeft(int key);
 
 }  // namespace k60::sim

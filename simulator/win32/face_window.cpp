@@ -1,98 +1,102 @@
-// The terminal-face window. For now it paints a stand-in for the terminal picture; what it
-// already does for real is show the command menu on a right-click.
+// The window procedure of the terminal face: creation and destruction of its resources,
+// painting, the mouse and the clock timer.
 #include "simulator/win32/face_window.h"
 
 #include <windowsx.h>
 
+#include "simulator/win32/face_mouse.h"
+#include "simulator/win32/face_paint.h"
+#include "simulator/win32/face_window_data.h"
+#include "simulator/win32/lcd_font.h"
 
 namespace k60::sim {
 namespace {
 
-struct FaceWindow {
-  FaceWindowParams params;
-  HMENU menuBar = nullptr;  // PopMenuK60; its first popup is the command menu
-};
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kClockPeriodMs = 100;
 
 FaceWindow* faceOf(HWND hwnd) {
   return reinterpret_cast<FaceWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-// One paint function for WM_PAINT and WM_PRINTCLIENT.
-void paint(HDC dc, const RECT& client) {
-  HBRUSH body = CreateSolidBrush(RGB(0x2f, 0x3b, 0x4c));
-  FillRect(dc, &client, body);
-  DeleteObject(body);
-
-  RECT lcd = {18, 60, client.right - 18, 190};
-  HBRUSH lcdBrush = CreateSolidBrush(RGB(0xa8, 0xd0, 0x8d));
-  FillRect(dc, &lcd, lcdBrush);
-  DeleteObject(lcdBrush);
-
-  HFONT font = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           FIXED_PITCH | FF_MODERN, L"宋体");
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(0x1e, 0x2a, 0x1a));
-  DrawTextW(dc, L"K60", -1, &lcd, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
-  DeleteObject(font);
+bool attach(HWND hwnd, const CREATESTRUCTW& cs) {
+  const auto* params = static_cast<const FaceWindowParams*>(cs.lpCreateParams);
+  if (!params || !params->tmpl) return false;
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new FaceWindow(hwnd, *params->tmpl)));
+  return true;
 }
 
-void showCommandMenu(const FaceWindow& face, HWND hwnd, POINT clientPoint) {
-  HMENU commands = GetSubMenu(face.menuBar, 0);
-  if (!commands) return;
-  POINT at = clientPoint;
-  ClientToScreen(hwnd, &at);
-  // Owned by the main window, so the chosen command arrives there as WM_COMMAND.
-  TrackPopupMenu(commands, 0, at.x, at.y, 0, GetParent(hwnd), nullptr);
+void onCreate(FaceWindow& face, HINSTANCE instance) {
+  face.bitmaps.load(instance);
+  SetTimer(face.hwnd, kClockTimer, kClockPeriodMs, nullptr);
+  face.font = createLcdFont();
+  face.menuResource = LoadMenuW(instance, L"PopMenuK60");
+  face.commandMenu = face.menuResource ? GetSubMenu(face.menuResource, 0) : nullptr;
+  face.simulator.showMainPage();
+}
+
+void onDestroy(FaceWindow& face) {
+  face.bitmaps.release();
+  if (face.font) DeleteObject(face.font);
+  face.font = nullptr;
+  KillTimer(face.hwnd, kClockTimer);
+  if (face.menuResource) DestroyMenu(face.menuResource);
+  face.menuResource = face.commandMenu = nullptr;
+}
+
+void onPaint(FaceWindow& face) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(face.hwnd, &ps);
+  paintFace(dc, face);
+  EndPaint(face.hwnd, &ps);
+}
+
+// Mouse coordinates are signed: with the capture, the mouse may be left of or above the face.
+POINT mousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+bool handle(FaceWindow& face, UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CREATE: onCreate(face, reinterpret_cast<CREATESTRUCTW*>(lParam)->hInstance); return true;
+    case WM_DESTROY: onDestroy(face); return true;
+    case WM_PAINT: onPaint(face); return true;
+    case WM_PRINTCLIENT: paintFace(reinterpret_cast<HDC>(wParam), face); return true;
+    case WM_LBUTTONDOWN: onLeftButtonDown(face, mousePoint(lParam)); return true;
+    case WM_MOUSEMOVE: onMouseMove(face, mousePoint(lParam)); return true;
+    case WM_LBUTTONUP: onLeftButtonUp(face); return true;
+    case WM_RBUTTONDOWN: showCommandMenu(face, mousePoint(lParam)); return true;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != face.hwnd) onCaptureLost(face);
+      return true;
+    case WM_TIMER:
+      if (wParam != kClockTimer) return false;
+      face.simulator.tick();
+      return true;
+  }
+  return false;
 }
 
 }  // namespace
 
 LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    auto* params = static_cast<FaceWindowParams*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new FaceWindow{*params}));
+    if (!attach(hwnd, *reinterpret_cast<CREATESTRUCTW*>(lParam))) return FALSE;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
   FaceWindow* face = faceOf(hwnd);
   if (!face) return DefWindowProcW(hwnd, msg, wParam, lParam);
-
-  switch (msg) {
-    case WM_CREATE:
-      face->menuBar = LoadMenuW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd, GWLP_HINSTANCE)), L"PopMenuK60");
-      return 0;
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      RECT client;
-      GetClientRect(hwnd, &client);
-      paint(dc, client);
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      RECT client;
-      GetClientRect(hwnd, &client);
-      paint(reinterpret_cast<HDC>(wParam), client);
-      return 0;
-    }
-    case WM_RBUTTONDOWN:
-      showCommandMenu(*face, hwnd, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-      return 0;
-    case WM_DESTROY:
-      if (face->menuBar) DestroyMenu(face->menuBar);
-      face->menuBar = nullptr;
-      return 0;
-    case WM_NCDESTROY:
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      delete face;
-      break;
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    delete face;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return handle(*face, msg, wParam, lParam) ? 0 : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-Simulator* faceSimulator(HWND) { return nullptr; }
+Simulator* faceSimulator(HWND face) {
+  const auto ours = reinterpret_cast<ULONG_PTR>(&faceWindowProc);
+  if (!face || GetClassLongPtrW(face, GCLP_WNDPROC) != ours) return nullptr;
+  FaceWindow* data = faceOf(face);
+  return data ? &data->simulator : nullptr;
+}
 
 }  // namespace k60::sim

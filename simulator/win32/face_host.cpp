@@ -1,0 +1,62 @@
+// What the simulator asks of the terminal-face window, done with GDI and USER calls.
+#include "simulator/win32/face_host.h"
+
+#include <string>
+
+#include "simulator/face_bitmaps.h"
+#include "simulator/lcd_paint.h"
+#include "simulator/simulator_texts.h"
+#include "simulator/win32/face_paint.h"
+#include "simulator/win32/face_window_data.h"
+#include "template/win32/utf16_text.h"
+
+namespace k60::sim {
+namespace {
+
+// The background is the face picture under it: invalidate without erasing.
+void invalidate(HWND hwnd, const PixelRect& r) {
+  const RECT rect = {r.left, r.top, r.right, r.bottom};
+  InvalidateRect(hwnd, &rect, FALSE);
+}
+
+}  // namespace
+
+void FaceHost::invalidateWholeLcd() { invalidate(face_.hwnd, kWholeLcd); }
+void FaceHost::invalidateUpperLcd() { invalidate(face_.hwnd, kUpperLcd); }
+void FaceHost::invalidateRow(int row) { invalidate(face_.hwnd, rowArea(row)); }
+
+void FaceHost::alphaModeChanged(bool on) {
+  HDC dc = GetDC(face_.hwnd);
+  blit(dc, face_.bitmaps.get(on ? kAlphaOnBitmap : kAlphaOffBitmap), kAlphaIndicator.x, kAlphaIndicator.y);
+  ReleaseDC(face_.hwnd, dc);
+}
+
+void FaceHost::drawStatusLine(std::string_view gb) {
+  drawDirect(face_, statusLinePaint(std::string(gb)));
+}
+
+void FaceHost::pendingLetterShown(char letter, int row, int column) {
+  pendingRow_ = row;
+  drawDirect(face_, pendingLetterPaint(letter, row, column));
+}
+
+// A letter that its line did not take (a line of maximum length 0) would otherwise stay
+// drawn over the cursor until some later repaint.
+void FaceHost::pendingLetterCleared() {
+  if (pendingRow_ >= 0) invalidateRow(pendingRow_);
+  pendingRow_ = -1;
+}
+
+void FaceHost::showNoProgramMessage(std::string_view text, std::string_view caption) {
+  MessageBoxW(GetParent(face_.hwnd), utf8ToUtf16(std::string(text)).c_str(),
+              utf8ToUtf16(std::string(caption)).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+// The key press that led here may never see its button release: end it now.
+void FaceHost::postNewCommand() {
+  face_.mouse.keyPressed = false;
+  ReleaseCapture();
+  PostMessageW(GetParent(face_.hwnd), WM_COMMAND, text::kNewCommandId, 0);
+}
+
+}  // namespace k60::sim
