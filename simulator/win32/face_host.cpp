@@ -6,6 +6,7 @@
 #include "simulator/face_bitmaps.h"
 #include "simulator/lcd_paint.h"
 #include "simulator/simulator_texts.h"
+#include "simulator/win32/face_mouse.h"
 #include "simulator/win32/face_paint.h"
 #include "simulator/win32/face_window_data.h"
 #include "template/win32/utf16_text.h"
@@ -54,8 +55,8 @@ void FaceHost::showNoProgramMessage(std::string_view text, std::string_view capt
 
 // The key press that led here may never see its button release: end it now.
 void FaceHost::postNewCommand() {
-  face_.mouse.keyPressed = false;
-  ReleaseCapture();
+  if (GetCapture() == face_.hwnd) ReleaseCapture();
+  onCaptureLost(face_);
   PostMessageW(GetParent(face_.hwnd), WM_COMMAND, text::kNewCommandId, 0);
 }
 

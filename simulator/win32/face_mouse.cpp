@@ -89,10 +89,14 @@ void onLeftButtonUp(FaceWindow& face) {
   if (powerReleased) showCommandMenu(face, m.hitTopLeft);
 }
 
+// Another window took the mouse (a message box shown by the key's action, a menu, a task
+// switch): the release will never come here, so the press or drag ends now, moving nothing.
 void onCaptureLost(FaceWindow& face) {
-  if (!face.mouse.dragging) return;
-  drawDragFrame(face.mouse.dragFrame);
-  face.mouse.dragging = false;
+  MouseState& m = face.mouse;
+  if (m.keyPressed) drawKey(face, releasedKeyBitmap(m.hitKey));
+  if (m.dragging) drawDragFrame(m.dragFrame);
+  m.keyPressed = false;
+  m.dragging = false;
 }
 
 void showCommandMenu(const FaceWindow& face, POINT client) {

@@ -11,9 +11,12 @@ LcdText lcdText(std::string_view gb) {
   LcdText out;
   for (std::size_t i = 0; i < gb.size();) {
     const bool pair = isLeadByte(static_cast<std::uint8_t>(gb[i])) && i + 1 < gb.size();
-    const int bytes = pair ? 2 : 1;
+    int bytes = pair ? 2 : 1;
     wchar_t wide[2] = {};
     const int n = MultiByteToWideChar(kGb2312CodePage, MB_ERR_INVALID_CHARS, gb.data() + i, bytes, wide, 2);
+    // A pair that does not decode shows its first byte as '?' and its second byte on its
+    // own: damaged text must not swallow the character after it.
+    if (n != 1) bytes = 1;
     out.text.push_back(n == 1 ? wide[0] : L'?');
     out.dx.push_back(kCellWidth * bytes);
     i += static_cast<std::size_t>(bytes);

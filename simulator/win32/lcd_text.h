@@ -15,8 +15,8 @@ struct LcdText {
   std::vector<INT> dx;  // one entry per UTF-16 unit: 6 px per byte of its GB2312 character
 };
 
-// A byte pair that code page 936 does not decode, or a lead byte cut off at the end, shows
-// as '?' in the cells it takes.
+// A lead byte whose pair code page 936 does not decode, or one cut off at the end, shows as
+// '?' in one cell; the byte after it is read on its own.
 LcdText lcdText(std::string_view gb);
 
 }  // namespace k60::sim

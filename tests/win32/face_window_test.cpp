@@ -98,10 +98,16 @@ TEST_F(FaceWindowTest, KeyOnTheMainPageWithNothingToRunShowsTheMessageThenPostsN
   EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_WARNING));
   EXPECT_NE(GetCapture(), app.faceWindow) << "the capture is released with the New command";
   EXPECT_TRUE(recorder.ids.empty()) << "New is posted, not sent";
-
-  up(kKeyLabelled1);
   EXPECT_FALSE(pumpQueue());
   EXPECT_EQ(recorder.ids, std::vector<int>{IDM_NEW});
+
+  // The release happened while the message was up and never reaches the face: the key
+  // press must be over all the same, or the next drag would be ignored.
+  ShowWindow(main, SW_SHOWNOACTIVATE);
+  const POINT start = mainTopLeft();
+  click(kInLcd, 10, 5);
+  EXPECT_EQ(mainTopLeft().x, start.x + 10);
+  EXPECT_EQ(mainTopLeft().y, start.y + 5);
 }
 
 TEST_F(FaceWindowTest, PressesAtTheKeyEdgesActOrDragAsTheHitTestSays) {
@@ -207,12 +213,25 @@ TEST_F(FaceWindowTest, LostCaptureEndsADragWithoutMovingTheWindow) {
   EXPECT_EQ(mainTopLeft().y, start.y);
 }
 
+TEST_F(FaceWindowTest, LostCaptureEndsAKeyPressSoTheNextDragWorks) {
+  runForm({{DataType::Integer, "Qty:"}});
+  ShowWindow(main, SW_SHOWNOACTIVATE);
+  const POINT start = mainTopLeft();
+  down(kKeyLabelled1);
+  SetCapture(main);  // as a menu or another window would
+  ReleaseCapture();
+  click(kInLcd, 10, 5);
+  EXPECT_EQ(mainTopLeft().x, start.x + 10);
+  EXPECT_EQ(mainTopLeft().y, start.y + 5);
+}
+
 TEST_F(FaceWindowTest, ClockTimerAdvancesThePhaseAndOtherTimersDoNot) {
   const int phase = sim()->screen().clockPhase();
   SendMessageW(app.faceWindow, WM_TIMER, 1, 0);
   EXPECT_EQ(sim()->screen().clockPhase(), (phase + 1) % 10);
   SendMessageW(app.faceWindow, WM_TIMER, 2, 0);
   EXPECT_EQ(sim()->screen().clockPhase(), (phase + 1) % 10);
+  EXPECT_TRUE(KillTimer(app.faceWindow, 1)) << "the window runs clock timer 1";
 }
 
 TEST(LcdText, EachCharacterTakesSixPixelsPerByte) {
@@ -223,6 +242,10 @@ TEST(LcdText, EachCharacterTakesSixPixelsPerByte) {
   EXPECT_EQ(cut.text, L"AB?");
   EXPECT_EQ(cut.dx, (std::vector<INT>{6, 6, 6}));
   EXPECT_TRUE(lcdText("").text.empty());
+  // A lead byte whose pair does not decode takes one cell; the next byte keeps its own.
+  const LcdText damaged = lcdText("\xFF" "A" "B");
+  EXPECT_EQ(damaged.text, L"?AB");
+  EXPECT_EQ(damaged.dx, (std::vector<INT>{6, 6, 6}));
 }
 
 // A 32-bit bitmap to paint on, and where the paint left text ink.
