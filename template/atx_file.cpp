@@ -78,7 +78,7 @@ std::optional<std::string> saveAsFileName(std::string_view chosen) {
                             upper(name[name.size() - 3]) == 'A' && upper(name[name.size() - 2]) == 'T' &&
                             upper(name[name.size() - 1]) == 'X';
   if (!hasExtension) name += ".ATX";
-  if (name.size() > Template::kMaxFileNameBytes) return std::nullopt;
+  if (Template::fileNameBytes(name) > Template::kMaxFileNameBytes) return std::nullopt;
   return name;
 }
 

@@ -3,6 +3,7 @@
 
 #include "template/barcode_record.h"
 #include "template/form_record.h"
+#include "template/gb_text.h"
 #include "template/lookup_record.h"
 #include "template/menu_record.h"
 #include "template/prompt_pages.h"
@@ -57,8 +58,15 @@ void Template::setPassword(std::string_view gbText) {
   writeSlot(block(Block::Password), gbText, blockSpan(Block::Password).size);
 }
 
+// The limit is counted as the name is held in the user's code page (a Chinese character
+// takes two bytes), not in UTF-8 (three); a name outside that code page counts its UTF-8.
+std::size_t Template::fileNameBytes(std::string_view path) {
+  const auto gb = utf8ToGb(path);
+  return gb ? gb->size() : path.size();
+}
+
 bool Template::setFileName(std::string_view path) {
-  if (path.size() > kMaxFileNameBytes) return false;
+  if (fileNameBytes(path) > kMaxFileNameBytes) return false;
   fileName_.assign(path);
   return true;
 }

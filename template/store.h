@@ -62,6 +62,8 @@ class Template {
   bool hasFileName() const { return !fileName_.empty(); }
   // Refuses (returns false, keeps the old name) a name longer than 255 bytes.
   bool setFileName(std::string_view path);
+  // How many of those 255 bytes a UTF-8 name takes.
+  static std::size_t fileNameBytes(std::string_view path);
   void clearFileName() { fileName_.clear(); }
 
  private:

@@ -1,6 +1,8 @@
 // Program start-up and the message loop.
 #include "shell/win32/application.h"
 
+#include <objbase.h>
+
 #include <memory>
 
 #include "shell/win32/app_state.h"
@@ -8,7 +10,9 @@
 
 namespace k60::shell {
 
-int runApplication(HINSTANCE instance, int showCommand) {
+namespace {
+
+int runProgram(HINSTANCE instance, int showCommand) {
   if (!registerWindowClasses(instance)) return 0;
   auto app = std::make_unique<AppState>();
   app->instance = instance;
@@ -17,6 +21,16 @@ int runApplication(HINSTANCE instance, int showCommand) {
   ShowWindow(main, showCommand);
   UpdateWindow(main);
   return runMessageLoop(main, LoadAcceleratorsW(instance, L"AGK60"));
+}
+
+}  // namespace
+
+int runApplication(HINSTANCE instance, int showCommand) {
+  // The shell's document opening (help pages) may use COM; the thread is the window thread.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const int code = runProgram(instance, showCommand);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return code;
 }
 
 int runMessageLoop(HWND target, HACCEL accelerators) {

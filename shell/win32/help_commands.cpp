@@ -24,10 +24,14 @@ bool fileExists(const std::wstring& path) {
 
 bool openInViewer(AppState& app, const std::wstring& path) {
   if (app.openDocument) return app.openDocument(path);
-  // ShellExecute returns an HINSTANCE only for compatibility; above 32 means success.
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteW(app.mainWindow, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;
+  // No error box of the shell's own: a failure gets the program's message instead.
+  SHELLEXECUTEINFOW info = {sizeof info};
+  info.fMask = SEE_MASK_FLAG_NO_UI;
+  info.hwnd = app.mainWindow;
+  info.lpVerb = L"open";
+  info.lpFile = path.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  return ShellExecuteExW(&info) != FALSE;
 }
 
 void showHelpPage(AppState& app, const wchar_t* page) {

@@ -214,5 +214,18 @@ TEST(FileNames, CurrentNameAndSaveAsNameHoldAtMost255Bytes) {
   EXPECT_EQ(saveAsFileName(std::string(252, 'p') + ".atx"), std::nullopt);
 }
 
+// Chinese characters count two bytes each, as the name is held in the user's code page,
+// though UTF-8 spells them with three.
+TEST(FileNames, ChineseCharactersCountTwoBytes) {
+  std::string chinese;
+  for (int i = 0; i < 125; ++i) chinese += "计";  // 250 bytes in GB2312, 375 in UTF-8
+  Template t;
+  EXPECT_TRUE(t.setFileName(chinese + "a.ATX"));
+  EXPECT_FALSE(t.setFileName(chinese + "ab.ATX"));
+  EXPECT_EQ(t.fileName(), chinese + "a.ATX");
+  EXPECT_EQ(saveAsFileName(chinese + "p"), chinese + "p.ATX");
+  EXPECT_EQ(saveAsFileName(chinese + "pp"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace k60

@@ -343,6 +343,20 @@ TEST_F(FileCommandsTest, SaveAsAddsTheExtensionOnlyWhenTheNameLacksIt) {
   EXPECT_FALSE(app.tmpl.changed());
 }
 
+TEST_F(FileCommandsTest, SaveAsOverAnExistingFileAsksFirst) {
+  editTemplate();
+  const fs::path plan = dir / L"plan.ATX";
+  { std::ofstream(plan) << "older"; }
+  // No: the dialog stays up and the user cancels it; the file is untouched.
+  command(IDM_SAVE_AS, {answerFileDialog(plan.wstring()), answerMessageBox(IDNO), answerFileDialog(L"", false)});
+  EXPECT_EQ(fs::file_size(plan), 5u);
+  EXPECT_TRUE(app.tmpl.changed());
+
+  command(IDM_SAVE_AS, {answerFileDialog(plan.wstring()), answerMessageBox(IDYES)});
+  expectTemplateFile(plan, edited);
+  EXPECT_FALSE(app.tmpl.changed());
+}
+
 TEST_F(FileCommandsTest, SaveAsCancelledWritesNothing) {
   editTemplate();
   ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));

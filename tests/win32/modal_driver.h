@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,28 +34,43 @@ inline HWND findThreadWindow(const wchar_t* className) {
   return search.found;
 }
 
+// Ends whatever modal window this thread shows: a popup menu, or a dialog through its
+// Cancel button (OK where it has none). Never "no" to a question by accident: a dialog
+// ended with a made-up code could read it as Yes.
+inline void cancelModals() {
+  EndMenu();
+  if (HWND dialog = findThreadWindow(L"#32770")) {
+    const int button = GetDlgItem(dialog, IDCANCEL) ? IDCANCEL : IDOK;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+  }
+}
+
 // Runs `action`, which enters a modal loop (a dialog, a popup menu), and calls `tick` every
-// 20 ms from inside that loop until it returns true. After 5 s the loop is ended anyway so
-// that a missing window fails the test instead of hanging it.
+// 20 ms from inside that loop until it returns true. After 5 s the test fails and every
+// modal window that is still open, or opens later, is cancelled, so that a missing or an
+// unexpected window fails the test instead of hanging it.
 inline void whileModal(const std::function<bool()>& tick, const std::function<void()>& action) {
   static const std::function<bool()>* current;
   static int ticks;
+  static bool timedOut;
   current = &tick;
   ticks = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+  timedOut = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (timedOut) return cancelModals();
     if (!current) return;
-    if ((*current)() || ++ticks > 250) {
-      if (ticks > 250) {
-        EndMenu();
-        if (HWND dialog = findThreadWindow(L"#32770")) EndDialog(dialog, 0);
-      }
+    if ((*current)()) {
       current = nullptr;
-      KillTimer(nullptr, id);
+    } else if (++ticks > 250) {
+      timedOut = true;
+      cancelModals();
     }
   });
   action();
   KillTimer(nullptr, timer);
   current = nullptr;
+  if (timedOut) ADD_FAILURE() << "a modal window was still open after 5 s and was cancelled";
 }
 
 // Dispatches what is queued (TrackPopupMenu posts its command); true when WM_QUIT came.
@@ -132,8 +149,10 @@ inline void recordWindow(HWND dialog, ModalSeen* seen) {
   seen->caption = windowText(dialog);
 }
 
+// Posted, not sent: a dialog that the press opens (an overwrite question) then runs in the
+// modal loop that the steps are watching, not inside this step.
 inline void pressButton(HWND dialog, int id) {
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
