@@ -43,9 +43,13 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 std::string replacementTarget(const std::string& path) { return path; }
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  // GetTempFileName creates an empty file with a unique short name in the directory.
+  // GetTempFileName creates an empty file with a unique short name in the directory. It
+  // needs room for that name within MAX_PATH; a directory too deep for it still takes the
+  // file, written in place as a plain save would.
+  const std::wstring dir = utf8ToUtf16(directoryOf(path));
+  if (dir.size() > MAX_PATH - 14) return writeThrough(utf8ToUtf16(path).c_str(), bytes);
   wchar_t temp[MAX_PATH];
-  if (GetTempFileNameW(utf8ToUtf16(directoryOf(path)).c_str(), L"k60", 0, temp) == 0) return false;
+  if (GetTempFileNameW(dir.c_str(), L"k60", 0, temp) == 0) return false;
   const bool ok = writeThrough(temp, bytes) &&
                   MoveFileExW(temp, utf8ToUtf16(path).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (!ok) DeleteFileW(temp);

@@ -1,5 +1,6 @@
 // Commands reaching the main window: right-click menu, accelerators, About, unknown ids.
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace {
 using testsupport::CommandRecorder;
 using testsupport::findThreadWindow;
 using testsupport::pumpQueue;
+using testsupport::runModalSteps;
 using testsupport::ShellTest;
 using testsupport::whileModal;
 
@@ -136,6 +138,22 @@ TEST_F(ShellTest, DispatcherKnowsEveryMenuCommandAndIgnoresOtherIds) {
     EXPECT_FALSE(isKnownCommand(id)) << id;
     SendMessageW(main, WM_COMMAND, id, 0);
   }
+  EXPECT_TRUE(IsWindow(main));
+}
+
+// Edit, the COM settings and the transfers have no windows yet: through WM_COMMAND they
+// must open nothing and leave the template and its flag alone.
+TEST_F(ShellTest, CommandsWithoutTheirWindowsYetDoNothing) {
+  const std::vector<std::uint8_t> before(app.tmpl.bytes().begin(), app.tmpl.bytes().end());
+  for (int id : {IDM_EDIT, IDM_COM_SETTINGS, IDM_DOWNLOAD_PROGRAM_SERIAL, IDM_DOWNLOAD_PROGRAM_IR,
+                 IDM_DOWNLOAD_LOOKUP_SERIAL, IDM_DOWNLOAD_LOOKUP_IR, IDM_COLLECT_SERIAL, IDM_COLLECT_IR,
+                 IDM_COLLECT_TRANSPORT_2}) {
+    int unexpected = 0;
+    runModalSteps({}, [&] { SendMessageW(main, WM_COMMAND, id, 0); }, &unexpected);
+    EXPECT_EQ(unexpected, 0) << id;
+  }
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), app.tmpl.bytes().begin()));
+  EXPECT_FALSE(app.tmpl.changed());
   EXPECT_TRUE(IsWindow(main));
 }
 
