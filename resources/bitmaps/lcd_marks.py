@@ -9,12 +9,16 @@ LCD = COLOUR["aqua"]
 
 
 def cursor_cell():
-    """6 x 10, blue and cyan in a checker, so the character under it stays readable."""
+    """6 x 10, blue and cyan: a checker on every other row, light enough that a black
+    character drawn on it (a multi-tap letter waiting at the cursor) stays readable, over a
+    solid bottom row that keeps the cursor easy to find."""
     canvas = Canvas(6, 10, LCD)
-    for y in range(10):
+    for y in range(0, 9, 2):
         for x in range(6):
-            if (x + y) % 2 == 0:
+            if (x + y // 2) % 2 == 0:
                 canvas.set(x, y, COLOUR["blue"])
+    for x in range(6):
+        canvas.set(x, 9, COLOUR["blue"])
     return canvas
 
 
