@@ -6,6 +6,10 @@
 
 namespace k60::link {
 
+SystemClock::SystemClock() { raiseTimerResolution(); }
+
+SystemClock::~SystemClock() { restoreTimerResolution(); }
+
 std::uint32_t SystemClock::nowMs() {
   using namespace std::chrono;
   const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();

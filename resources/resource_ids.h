@@ -31,3 +31,10 @@
 
 // Descriptions of the keypad's keys: the string of key k (1..20) is IDS_KEY_DESCRIPTION_BASE + k.
 #define IDS_KEY_DESCRIPTION_BASE    11010
+
+// COM port settings dialog ComSettingDlg: the port and the bit rate lists.
+#define IDC_COM_PORT                701
+#define IDC_COM_BAUD_RATE           702
+
+// The progress dialog ProgressDlg: its text line.
+#define IDC_PROGRESS_TEXT           1001

@@ -8,6 +8,7 @@
 #include "shell/win32/file_commands.h"
 #include "shell/win32/help_commands.h"
 #include "shell/win32/later_commands.h"
+#include "shell/win32/transfer_commands.h"
 
 namespace k60::shell {
 namespace {

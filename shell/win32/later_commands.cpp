@@ -1,12 +1,12 @@
-// Placeholders for the commands whose windows are not built yet: they do nothing.
+// The COM settings command, and a placeholder for the property sheet, not built yet.
 #include "shell/win32/later_commands.h"
+
+#include "shell/win32/com_settings_dialog.h"
 
 namespace k60::shell {
 
 void showPropertySheet(AppState&) {}
-void showComSettings(AppState&) {}
-void downloadProgram(AppState&, int) {}
-void downloadLookupFile(AppState&, int) {}
-void collectData(AppState&, int) {}
+
+void showComSettings(AppState& app) { showComSettingsDialog(app.instance, app.mainWindow, app.tmpl); }
 
 }  // namespace k60::shell

@@ -24,7 +24,10 @@ inline HWND findThreadWindow(const wchar_t* className) {
         auto* s = reinterpret_cast<Search*>(lParam);
         wchar_t name[32] = {};
         GetClassNameW(hwnd, name, 32);
-        if (IsWindowVisible(hwnd) && wcscmp(name, s->className) == 0) {
+        // The download's progress window is a modeless dialog that answers nothing.
+        wchar_t title[8] = {};
+        GetWindowTextW(hwnd, title, 8);
+        if (IsWindowVisible(hwnd) && wcscmp(name, s->className) == 0 && wcscmp(title, L"进行中") != 0) {
           s->found = hwnd;
           return FALSE;
         }

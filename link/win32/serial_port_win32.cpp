@@ -1,0 +1,82 @@
+// The Win32 serial port: CreateFileA, SetupComm, SetCommState, the comm time-outs, polled ReadFile.
+#include "link/win32/serial_port_win32.h"
+
+namespace k60::link {
+
+DCB dcbOf(const LineSettings& settings) {
+  DCB dcb{};
+  dcb.DCBlength = sizeof(DCB);
+  dcb.BaudRate = settings.baudRate;
+  dcb.ByteSize = settings.dataBits;
+  // NOPARITY and ONESTOPBIT are both 0: an unassigned record also reads as no parity, 1 stop bit.
+  dcb.Parity = NOPARITY;
+  dcb.StopBits = ONESTOPBIT;
+  dcb.fDtrControl = settings.dtrHigh ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
+  dcb.fRtsControl = settings.rtsHigh ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
+  return dcb;
+}
+
+Win32SerialPort::~Win32SerialPort() { close(); }
+
+bool Win32SerialPort::open(const std::string& name) {
+  close();
+  handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  return isOpen();
+}
+
+bool Win32SerialPort::setQueueSizes(std::uint32_t receive, std::uint32_t transmit) {
+  return isOpen() && SetupComm(handle_, receive, transmit);
+}
+
+bool Win32SerialPort::applyLineSettings(const LineSettings& settings) {
+  DCB dcb = dcbOf(settings);
+  return isOpen() && SetCommState(handle_, &dcb);
+}
+
+bool Win32SerialPort::setReadsReturnAtOnce() {
+  COMMTIMEOUTS timeouts{};
+  if (!isOpen() || !GetCommTimeouts(handle_, &timeouts)) return false;
+  timeouts.ReadIntervalTimeout = MAXDWORD;
+  return SetCommTimeouts(handle_, &timeouts);
+}
+
+bool Win32SerialPort::setTransferTimeouts() {
+  // MAXDWORD with zero totals: a read returns at once with what has arrived, possibly nothing.
+  COMMTIMEOUTS timeouts{};
+  timeouts.ReadIntervalTimeout = MAXDWORD;
+  timeouts.WriteTotalTimeoutMultiplier = 5;
+  timeouts.WriteTotalTimeoutConstant = 50;
+  return isOpen() && SetCommTimeouts(handle_, &timeouts);
+}
+
+std::size_t Win32SerialPort::write(std::span<const std::uint8_t> bytes) {
+  DWORD written = 0;
+  if (!isOpen() || bytes.empty()) return 0;
+  if (!WriteFile(handle_, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return 0;
+  return written;
+}
+
+std::size_t Win32SerialPort::read(std::span<std::uint8_t> buffer) {
+  DWORD got = 0;
+  if (!isOpen() || buffer.empty()) return 0;
+  if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
+    // A line error (framing, overrun) blocks further reads until it is cleared; the
+    // protocol's time-outs and resends take care of the bytes lost.
+    DWORD errors = 0;
+    ClearCommError(handle_, &errors, nullptr);
+    return 0;
+  }
+  return got;
+}
+
+void Win32SerialPort::purgeReceive() {
+  if (isOpen()) PurgeComm(handle_, PURGE_RXCLEAR);
+}
+
+void Win32SerialPort::close() {
+  if (!isOpen()) return;
+  CloseHandle(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
+}
+
+}  // namespace k60::link

@@ -1,0 +1,40 @@
+// The serial port on Windows: a COM device through the comm API, polled without overlapped I/O.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "link/serial_port.h"
+
+namespace k60::link {
+
+class Win32SerialPort : public SerialPort {
+ public:
+  Win32SerialPort() = default;
+  ~Win32SerialPort() override;
+  Win32SerialPort(const Win32SerialPort&) = delete;
+  Win32SerialPort& operator=(const Win32SerialPort&) = delete;
+
+  // Opens "COM1".."COM6" (any device name the system knows) exclusively.
+  bool open(const std::string& name) override;
+  bool setQueueSizes(std::uint32_t receive, std::uint32_t transmit) override;
+  bool applyLineSettings(const LineSettings& settings) override;
+  bool setReadsReturnAtOnce() override;
+  bool setTransferTimeouts() override;
+  std::size_t write(std::span<const std::uint8_t> bytes) override;
+  std::size_t read(std::span<std::uint8_t> buffer) override;
+  void purgeReceive() override;
+  void close() override;
+  bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+// The DCB that the line settings stand for: all zero but for its length, the rate, 8-N-1
+// and the DTR and RTS control. No flow control, no error or null character handling.
+DCB dcbOf(const LineSettings& settings);
+
+}  // namespace k60::link

@@ -1,0 +1,34 @@
+// Message boxes of the link with their owner and icon; the windows come from their own files.
+#include "shell/win32/link_ui_win32.h"
+
+#include <string>
+
+#include "link/link_messages.h"
+#include "template/win32/utf16_text.h"
+
+namespace k60::shell {
+
+UINT messageBoxIcon(link::MessageIcon icon) {
+  switch (icon) {
+    case link::MessageIcon::Exclamation: return MB_ICONEXCLAMATION;
+    case link::MessageIcon::Question: return MB_ICONQUESTION;
+    case link::MessageIcon::None: return 0;
+  }
+  return 0;
+}
+
+HWND WindowsLinkUi::ownerFor(std::string_view text) const {
+  return text == link::text::kCannotOpenFile ? nullptr : app_.mainWindow;
+}
+
+void WindowsLinkUi::showMessage(std::string_view text, std::string_view caption, link::MessageIcon icon) {
+  MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(), utf8ToUtf16(std::string(caption)).c_str(),
+              MB_OK | messageBoxIcon(icon));
+}
+
+bool WindowsLinkUi::askYesNo(std::string_view text, std::string_view caption, link::MessageIcon icon) {
+  return MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(),
+                     utf8ToUtf16(std::string(caption)).c_str(), MB_YESNO | messageBoxIcon(icon)) == IDYES;
+}
+
+}  // namespace k60::shell

@@ -1,0 +1,41 @@
+// The link's user interface in the Windows program: message boxes, the retry question, the
+// progress window and the counter box.
+#pragma once
+
+#include <windows.h>
+
+#include "link/link_ui.h"
+#include "shell/win32/app_state.h"
+#include "shell/win32/counter_box.h"
+#include "shell/win32/progress_window.h"
+
+namespace k60::shell {
+
+class WindowsLinkUi : public link::LinkUi {
+ public:
+  explicit WindowsLinkUi(AppState& app) : app_(app), counter_(app.counterText) {}
+
+  void showMessage(std::string_view text, std::string_view caption, link::MessageIcon icon) override;
+  bool askYesNo(std::string_view text, std::string_view caption, link::MessageIcon icon) override;
+  void progressOpen() override { progress_.open(app_.instance); }
+  void progressSet(int position) override { progress_.set(position); }
+  void progressClose() override { progress_.close(); }
+  void counterOpen() override { counter_.open(app_.instance); }
+  void counterShow(int records) override { counter_.show(records); }
+  void counterClose() override { counter_.close(); }
+
+ private:
+  // The box's owner: the main window, which stays disabled while the box is up, so that no
+  // second command starts over the open port. A lookup file that cannot be opened is
+  // reported without an owner, before any port is touched.
+  HWND ownerFor(std::string_view text) const;
+
+  AppState& app_;
+  ProgressWindow progress_;
+  CounterBox counter_;
+};
+
+// MB_ICON... of the link's icon choice.
+UINT messageBoxIcon(link::MessageIcon icon);
+
+}  // namespace k60::shell
