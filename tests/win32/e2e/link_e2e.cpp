@@ -54,7 +54,7 @@ TEST_F(LinkEndToEnd, DownloadsTheProgramAndTheLookupFileThenCollectsTheRecords) 
   std::vector<std::wstring> started;
   app.startProgram = [&](const std::wstring& line) { return started.push_back(line), true; };
   ModalSeen question;
-  run(IDM_COLLECT_SERIAL, {answerFileDialog(dir + L"collected"), answerMessageBox(IDYES, &question)});
+  run(IDM_COLLECT_SERIAL, {answerFileDialog(dir + L"collected.TXT"), answerMessageBox(IDYES, &question)});
   EXPECT_EQ(question.text.rfind(L"Done : ", 0), 0u) << "got: " << question.text.size() << " characters";
   EXPECT_EQ(started, (std::vector<std::wstring>{L"notepad.exe \"" + dir + L"collected.TXT\""}));
 }
