@@ -13,6 +13,12 @@ DCB dcbOf(const LineSettings& settings) {
   dcb.StopBits = ONESTOPBIT;
   dcb.fDtrControl = settings.dtrHigh ? DTR_CONTROL_ENABLE : DTR_CONTROL_DISABLE;
   dcb.fRtsControl = settings.rtsHigh ? RTS_CONTROL_ENABLE : RTS_CONTROL_DISABLE;
+  // Windows takes only binary mode, and drivers (the USB serial one among them) refuse a
+  // DCB whose XON and XOFF characters are equal, even with XON/XOFF off. The usual
+  // characters change nothing on the line: fOutX and fInX stay 0.
+  dcb.fBinary = TRUE;
+  dcb.XonChar = 0x11;
+  dcb.XoffChar = 0x13;
   return dcb;
 }
 

@@ -33,8 +33,9 @@ class Win32SerialPort : public SerialPort {
   HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
-// The DCB that the line settings stand for: all zero but for its length, the rate, 8-N-1
-// and the DTR and RTS control. No flow control, no error or null character handling.
+// The DCB that the line settings stand for: all zero but for its length, the rate, 8-N-1,
+// the DTR and RTS control, binary mode and the (unused) XON/XOFF characters. No flow
+// control, no error or null character handling.
 DCB dcbOf(const LineSettings& settings);
 
 }  // namespace k60::link

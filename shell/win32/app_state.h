@@ -37,9 +37,9 @@ struct AppState {
   std::wstring lookupFileName;
   // The counter box's text, which also sizes the next collection's box.
   std::wstring counterText = L"接收到的数据 : 0   ";
-  // Starts a program from a command line without waiting for it (the text editor after a
-  // collection); false when it could not. Empty means CreateProcess; tests record instead.
-  std::function<bool(const std::wstring& commandLine)> startProgram;
+  // Starts a program (full path) with a command line, without waiting for it: the text
+  // editor after a collection. Empty means CreateProcess; tests record instead.
+  std::function<bool(const std::wstring& program, const std::wstring& commandLine)> startProgram;
 };
 
 }  // namespace k60::shell

@@ -76,8 +76,6 @@ void CounterBox::show(int records) {
   InvalidateRect(window_, nullptr, FALSE);
   // No messages are dispatched while records arrive: draw now.
   UpdateWindow(window_);
-  MSG msg;
-  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 void CounterBox::close() {

@@ -17,16 +17,28 @@ UINT messageBoxIcon(link::MessageIcon icon) {
   return 0;
 }
 
+void discardQueuedInput() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+  }
+  while (PeekMessageW(&msg, nullptr, WM_NCMOUSEMOVE, WM_NCMBUTTONDBLCLK, PM_REMOVE)) {
+  }
+}
+
 HWND WindowsLinkUi::ownerFor(std::string_view text) const {
   return text == link::text::kCannotOpenFile ? nullptr : app_.mainWindow;
 }
 
 void WindowsLinkUi::showMessage(std::string_view text, std::string_view caption, link::MessageIcon icon) {
+  discardQueuedInput();
   MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(), utf8ToUtf16(std::string(caption)).c_str(),
               MB_OK | messageBoxIcon(icon));
 }
 
 bool WindowsLinkUi::askYesNo(std::string_view text, std::string_view caption, link::MessageIcon icon) {
+  discardQueuedInput();
   return MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(),
                      utf8ToUtf16(std::string(caption)).c_str(), MB_YESNO | messageBoxIcon(icon)) == IDYES;
 }

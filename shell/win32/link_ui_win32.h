@@ -27,13 +27,20 @@ class WindowsLinkUi : public link::LinkUi {
  private:
   // The box's owner: the main window, which stays disabled while the box is up, so that no
   // second command starts over the open port. A lookup file that cannot be opened is
-  // reported without an owner, before any port is touched.
+  // reported without an owner, before any port is opened.
   HWND ownerFor(std::string_view text) const;
 
   AppState& app_;
   ProgressWindow progress_;
   CounterBox counter_;
 };
+
+// Drops the clicks and keys that wait in this thread's queue. A transfer dispatches no
+// messages, so input made during it waits there, and the next message box's loop would
+// hand it out: a right-click on the terminal picture could then start a second command
+// over the open port, or Exit destroy the window under the transfer. Called before every
+// message box of a transfer and when a transfer command ends.
+void discardQueuedInput();
 
 // MB_ICON... of the link's icon choice.
 UINT messageBoxIcon(link::MessageIcon icon);

@@ -8,13 +8,8 @@ namespace {
 
 INT_PTR CALLBACK progressProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
-// Redraws what changed without dispatching input, and lets the system see that the program
-// is alive, so that a long transfer is not shown as "not responding" over a frozen window.
-void drawNow(HWND window) {
-  UpdateWindow(window);
-  MSG msg;
-  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-}
+// Redraws what changed now: no messages are dispatched while the transfer runs.
+void drawNow(HWND window) { UpdateWindow(window); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include <cwchar>
 #include <optional>
+#include <vector>
 
 #include "link/collection.h"
 #include "link/download.h"
@@ -19,6 +20,24 @@
 namespace k60::shell {
 namespace {
 
+// The system clock, which also shows Windows now and then that the program is alive: a
+// transfer dispatches no messages, and a program that has not looked at its queue for 5 s
+// is greyed out as not responding (and may be closed by the user in the middle of it).
+class ResponsiveClock : public link::SystemClock {
+ public:
+  void idle() override {
+    SystemClock::idle();
+    const std::uint32_t now = nowMs();
+    if (link::elapsedMs(lastLook_, now) < 1000) return;
+    lastLook_ = now;
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  }
+
+ private:
+  std::uint32_t lastLook_ = nowMs();
+};
+
 // What one command talks through; the system clock (and its fine timer) lives as long.
 class LinkSession {
  public:
@@ -32,11 +51,10 @@ class LinkSession {
     }
   }
   link::LinkContext context(AppState& app) { return {*port_, *clock_, ui_, app.line}; }
-  WindowsLinkUi& ui() { return ui_; }
 
  private:
   std::unique_ptr<link::SerialPort> port_;
-  std::optional<link::SystemClock> systemClock_;
+  std::optional<ResponsiveClock> systemClock_;
   link::Clock* clock_ = nullptr;
   WindowsLinkUi ui_;
 };
@@ -49,13 +67,23 @@ std::optional<link::LinkChoice> choiceOf(AppState& app, int transport, link::Mes
   return choice;
 }
 
-bool startWithCreateProcess(const std::wstring& commandLine) {
+// The text editor of the system directory, never one that lies in the current directory
+// (which the file dialog has just moved to the collected file's folder).
+std::wstring systemNotepad() {
+  wchar_t dir[MAX_PATH] = {};
+  const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) return L"notepad.exe";
+  return std::wstring(dir) + L"\\notepad.exe";
+}
+
+bool startWithCreateProcess(const std::wstring& program, const std::wstring& commandLine) {
   std::wstring line = commandLine;  // CreateProcessW may write to it
   STARTUPINFOW si{sizeof si};
   si.dwFlags = STARTF_USESHOWWINDOW;
   si.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return false;
+  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+    return false;
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
   return true;
@@ -69,6 +97,7 @@ void downloadProgram(AppState& app, int transport) {
   LinkSession session(app);
   auto ctx = session.context(app);
   link::downloadProgram(ctx, *choice, app.tmpl);
+  discardQueuedInput();
 }
 
 void downloadLookupFile(AppState& app, int transport) {
@@ -79,6 +108,7 @@ void downloadLookupFile(AppState& app, int transport) {
   LinkSession session(app);
   auto ctx = session.context(app);
   link::downloadLookupFile(ctx, *choice, utf16ToUtf8(path->c_str()));
+  discardQueuedInput();
 }
 
 void collectData(AppState& app, int transport) {
@@ -92,17 +122,20 @@ void collectData(AppState& app, int transport) {
     auto ctx = session.context(app);
     result = link::collectData(ctx, *choice, utf16ToUtf8(path->c_str()));
   }
+  discardQueuedInput();
   if (result.outcome == link::CollectionResult::Outcome::Collected) offerCollectedData(app, *path, result.records);
 }
 
 void offerCollectedData(AppState& app, const std::wstring& path, int records) {
-  wchar_t text[96];
-  std::swprintf(text, 96, L"Done : %d records received.\nView the received data?", records);
-  if (MessageBoxW(app.mainWindow, text, L"上传数据", MB_YESNO) != IDYES) return;
+  const std::wstring format = utf8ToUtf16(std::string(link::text::kViewReceivedDataFormat));
+  std::vector<wchar_t> text(format.size() + 16);
+  std::swprintf(text.data(), text.size(), format.c_str(), records);
+  const std::wstring caption = utf8ToUtf16(std::string(link::text::kUploadCaption));
+  if (MessageBoxW(app.mainWindow, text.data(), caption.c_str(), MB_YESNO) != IDYES) return;
   // Quoted, so that a path with spaces reaches the editor whole.
   const std::wstring commandLine = L"notepad.exe \"" + path + L"\"";
-  if (app.startProgram) app.startProgram(commandLine);
-  else startWithCreateProcess(commandLine);
+  if (app.startProgram) app.startProgram(systemNotepad(), commandLine);
+  else startWithCreateProcess(systemNotepad(), commandLine);
 }
 
 }  // namespace k60::shell

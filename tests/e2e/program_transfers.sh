@@ -36,6 +36,8 @@ restore_port() {
   "$WINE_RUN" reg delete 'HKLM\Software\Wine\Ports' /v COM1 /f >/dev/null 2>&1
   wineserver -k 2>/dev/null
 }
+# Also when the script is stopped: COM1 must not stay pointed at a pty that is gone.
+trap 'restore_port; cleanup' EXIT
 
 # Paced at 9600 bit/s, so that the windows stay up long enough to be photographed.
 peer link --count 3 --baud 9600 --pace --image-out got.bin --lookup-out got.txt --records records.txt
@@ -63,7 +65,7 @@ cat e2e.out
 check "the program's three commands ran as a user would see them" test $status -eq 0
 wait "$PEER_PID"
 kill "$SHOOTER" 2>/dev/null; wait "$SHOOTER" 2>/dev/null
-restore_port
+restore_port  # here too: finish() drops the exit trap when a check failed
 check "the peer's image equals k60tool image" cmp -s got.bin expected.bin
 check "the lookup lines arrive unchanged" cmp -s got.txt lookup.txt
 check "the collected file holds exactly the peer's records" cmp -s collected.TXT records.txt

@@ -12,6 +12,7 @@
 
 #include "link/record_line.h"
 #include "resources/resource_ids.h"
+#include "tests/link/transceiver_double.h"
 #include "tests/win32/transfer_test_support.h"
 
 namespace k60::shell::testsupport {
@@ -157,11 +158,17 @@ TEST_F(TransferTest, RetryYesAfterASilentAttemptSendsTheProgramInsideTheProgress
       return;
     }
     lookAtProgress(progress);
+    // A user's right-click on the terminal picture during the transfer.
+    if (bytes[102] == 50) PostMessageW(app.faceWindow, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(60, 300));
     p.reply("ACK\r");
   };
   ModalSeen done;
-  runCommand(IDM_DOWNLOAD_PROGRAM_SERIAL,
-             {answerMessageBox(IDOK), answerMessageBox(IDYES), answerMessageBox(IDOK, &done)});
+  bool menuOpened = false;
+  ModalStep answerDone = [&] {
+    if (findThreadWindow(L"#32768")) menuOpened = true, EndMenu();
+    return answerMessageBox(IDOK, &done)();
+  };
+  runCommand(IDM_DOWNLOAD_PROGRAM_SERIAL, {answerMessageBox(IDOK), answerMessageBox(IDYES), answerDone});
   EXPECT_EQ(done.text, L"下载完毕!");
   EXPECT_EQ(done.caption, L"下载");
   EXPECT_EQ(done.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
@@ -187,6 +194,52 @@ TEST_F(TransferTest, RetryYesAfterASilentAttemptSendsTheProgramInsideTheProgress
   EXPECT_EQ(progress.positions[50], 54);
   EXPECT_EQ(progress.positions[104], 100);
   EXPECT_EQ(FindWindowW(L"#32770", L"进行中"), nullptr) << "the progress window outlived the attempt";
+  // The click made during the transfer did not open the command menu over the open port.
+  EXPECT_FALSE(menuOpened);
+}
+
+// An IR transceiver in front of a terminal that takes every block.
+struct TransceiverAndTerminal {
+  link::test::TransceiverDouble transceiver;
+  void attach(link::test::ScriptedPort& port) {
+    transceiver.attach(port);
+    auto toTransceiver = port.onWrite;
+    port.onWrite = [toTransceiver](link::test::ScriptedPort& p, std::span<const std::uint8_t> bytes) {
+      toTransceiver(p, bytes);
+      const bool commandMode = p.current.dtrHigh && !p.current.rtsHigh;
+      if (!commandMode && bytes.size() > 1) p.reply("ACK\r");
+    };
+  }
+};
+
+TEST_F(TransferTest, DtrAndRtsStayLowUntilAnIrCommandAndHighForEveryLaterCommand) {
+  TransceiverAndTerminal remote;
+  remote.attach(port);
+  const auto appliesOf = [&](std::size_t from) {
+    std::vector<link::LineSettings> lines;
+    for (std::size_t i = from; i < port.events.size(); ++i)
+      if (port.events[i].kind == Kind::Apply) lines.push_back(port.events[i].line);
+    return lines;
+  };
+  remote.transceiver.rate = 115200;  // a cable command only gets through at the template's rate
+  runCommand(IDM_DOWNLOAD_PROGRAM_SERIAL, {answerMessageBox(IDOK)});
+  for (const auto& line : appliesOf(0)) EXPECT_FALSE(line.dtrHigh || line.rtsHigh);
+
+  remote.transceiver.rate = 19200;  // the IR command finds it there and moves it to 115200
+  const std::size_t irStart = port.events.size();
+  ModalSeen irDone;
+  runCommand(IDM_DOWNLOAD_PROGRAM_IR, {answerMessageBox(IDOK, &irDone)});
+  EXPECT_EQ(irDone.text, L"下载完毕!");
+  EXPECT_EQ(remote.transceiver.probes, 5);
+  EXPECT_EQ(remote.transceiver.rate, 115200u);
+  EXPECT_TRUE(app.line.dtrHigh && app.line.rtsHigh);
+
+  const std::size_t cableStart = port.events.size();
+  runCommand(IDM_DOWNLOAD_PROGRAM_SERIAL, {answerMessageBox(IDOK)});
+  const auto later = appliesOf(cableStart);
+  ASSERT_FALSE(later.empty());
+  for (const auto& line : later) EXPECT_TRUE(line.dtrHigh && line.rtsHigh);
+  EXPECT_GT(cableStart, irStart);
 }
 
 TEST_F(TransferTest, AFullTerminalIsReportedWhileTheProgressWindowIsUpThenTheRetryQuestion) {
@@ -297,8 +350,11 @@ TEST_F(TransferTest, CollectionWritesTheRecordsShowsTheCounterAndOpensTheEditorO
     ReleaseDC(box, dc);
   };
   port.onWrite = std::ref(terminal);
-  std::vector<std::wstring> started;
-  app.startProgram = [&](const std::wstring& line) { return started.push_back(line), true; };
+  std::vector<std::wstring> started, programs;
+  app.startProgram = [&](const std::wstring& program, const std::wstring& line) {
+    programs.push_back(program);
+    return started.push_back(line), true;
+  };
 
   ModalSeen save, question;
   runCommand(IDM_COLLECT_SERIAL, {answerFileDialog(dir + L"\\got", true, &save), answerMessageBox(IDYES, &question)});
@@ -311,6 +367,10 @@ TEST_F(TransferTest, CollectionWritesTheRecordsShowsTheCounterAndOpensTheEditorO
   // The dialog adds the default extension; its case is the dialog's affair.
   ASSERT_EQ(started.size(), 1u);
   EXPECT_EQ(_wcsicmp(started[0].c_str(), (L"notepad.exe \"" + path + L"\"").c_str()), 0);
+  // The editor of the system directory, not one lying in the folder the dialog moved to.
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  EXPECT_EQ(programs, (std::vector<std::wstring>{std::wstring(system) + L"\\notepad.exe"}));
 
   EXPECT_EQ(counter.texts, (std::vector<std::wstring>{L"接收到的数据 : 1", L"接收到的数据 : 2"}));
   EXPECT_TRUE(counter.visible);
@@ -333,12 +393,44 @@ TEST_F(TransferTest, AnsweringNoToTheCollectionQuestionStartsNothing) {
   RecordingTerminal terminal{{"X"}};
   port.onWrite = std::ref(terminal);
   bool started = false;
-  app.startProgram = [&](const std::wstring&) { return started = true; };
+  app.startProgram = [&](const std::wstring&, const std::wstring&) { return started = true; };
   ModalSeen question;
   runCommand(IDM_COLLECT_TRANSPORT_2, {answerFileDialog(file.path), answerMessageBox(IDNO, &question)});
   EXPECT_EQ(question.text, L"Done : 1 records received.\nView the received data?");
   EXPECT_FALSE(started);
   EXPECT_EQ(readAll(file.path), bytesOf("X\r\n"));
+}
+
+TEST_F(TransferTest, ATerminalFallingSilentAfterSomeRecordsLeavesNoFileAndNoCounterBox) {
+  TempPath file(L"k60collect_silent.TXT");
+  RecordingTerminal terminal{{"R0", "R1", "R2"}};
+  port.onWrite = [&](link::test::ScriptedPort& p, std::span<const std::uint8_t> bytes) {
+    if (terminal.next < 2) terminal(p, bytes);  // silent once two records were taken
+  };
+  ModalSeen box;
+  bool counterUp = true;
+  ModalStep timeOut = [&] {
+    if (!findModal(false)) return false;
+    counterUp = FindWindowW(L"K60CounterBox", nullptr) != nullptr;
+    return answerMessageBox(IDOK, &box)();
+  };
+  runCommand(IDM_COLLECT_SERIAL, {answerFileDialog(file.path), timeOut});
+  EXPECT_EQ(box.text, L"超时!");
+  EXPECT_EQ(box.icon, nullptr);
+  EXPECT_FALSE(counterUp) << "the counter box was still up under the message";
+  EXPECT_FALSE(fileExists(file.path));
+}
+
+TEST_F(TransferTest, ChoosingAnExistingFileForTheCollectionAsksBeforeReplacingIt) {
+  TempPath file(L"k60collect_old.TXT");
+  writeFile(file.path, "old\r\n");
+  RecordingTerminal terminal{{"new"}};
+  port.onWrite = std::ref(terminal);
+  ModalSeen overwrite;
+  runCommand(IDM_COLLECT_SERIAL,
+             {answerFileDialog(file.path), answerMessageBox(IDYES, &overwrite), answerMessageBox(IDNO)});
+  EXPECT_TRUE(overwrite.seen);
+  EXPECT_EQ(readAll(file.path), bytesOf("new\r\n"));
 }
 
 TEST_F(TransferTest, NothingCollectedSaysSoAndLeavesNoFile) {

@@ -52,7 +52,7 @@ TEST_F(LinkEndToEnd, DownloadsTheProgramAndTheLookupFileThenCollectsTheRecords) 
   EXPECT_EQ(lookupDone.text, L"下载完毕!");
 
   std::vector<std::wstring> started;
-  app.startProgram = [&](const std::wstring& line) { return started.push_back(line), true; };
+  app.startProgram = [&](const std::wstring&, const std::wstring& line) { return started.push_back(line), true; };
   ModalSeen question;
   run(IDM_COLLECT_SERIAL, {answerFileDialog(dir + L"collected.TXT"), answerMessageBox(IDYES, &question)});
   EXPECT_EQ(question.text.rfind(L"Done : ", 0), 0u) << "got: " << question.text.size() << " characters";
