@@ -8,9 +8,6 @@
 namespace k60::shell {
 namespace {
 
-// Room for long paths: the dialog fails outright when the buffer is too small, and the
-// current file name's own limit is checked by the template store afterwards.
-constexpr DWORD kPathBufferChars = 32768;
 
 // A description or pattern is at most 127 characters.
 std::wstring loadText(HINSTANCE instance, UINT id) {
@@ -31,7 +28,9 @@ std::optional<std::wstring> chosenPath(BOOL ok, const std::wstring& buffer) {
   return std::wstring(buffer.c_str());
 }
 
-OPENFILENAMEW dialogSetup(HWND owner, const wchar_t* filter, std::wstring& buffer) {
+}  // namespace
+
+OPENFILENAMEW fileDialogSetup(HWND owner, const wchar_t* filter, std::wstring& buffer) {
   OPENFILENAMEW ofn = {};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -41,8 +40,6 @@ OPENFILENAMEW dialogSetup(HWND owner, const wchar_t* filter, std::wstring& buffe
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
   return ofn;
 }
-
-}  // namespace
 
 std::wstring openDialogFilter(HINSTANCE instance) {
   std::wstring list;
@@ -55,7 +52,7 @@ std::wstring openDialogFilter(HINSTANCE instance) {
 std::optional<std::wstring> chooseFileToOpen(HINSTANCE instance, HWND owner) {
   const std::wstring filter = openDialogFilter(instance);
   std::wstring buffer(kPathBufferChars, L'\0');
-  OPENFILENAMEW ofn = dialogSetup(owner, filter.c_str(), buffer);
+  OPENFILENAMEW ofn = fileDialogSetup(owner, filter.c_str(), buffer);
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   return chosenPath(GetOpenFileNameW(&ofn), buffer);
 }
@@ -63,7 +60,7 @@ std::optional<std::wstring> chooseFileToOpen(HINSTANCE instance, HWND owner) {
 std::optional<std::wstring> chooseFileToSaveAs(HWND owner) {
   static constexpr wchar_t kFilter[] = L"应用程序模板 (*.ATX)\0*.ATX\0";
   std::wstring buffer(kPathBufferChars, L'\0');
-  OPENFILENAMEW ofn = dialogSetup(owner, kFilter, buffer);
+  OPENFILENAMEW ofn = fileDialogSetup(owner, kFilter, buffer);
   ofn.lpstrDefExt = L"ATX";
   ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
   return chosenPath(GetSaveFileNameW(&ofn), buffer);

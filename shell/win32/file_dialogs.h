@@ -2,11 +2,20 @@
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <optional>
 #include <string>
 
 namespace k60::shell {
+
+// Room for long paths: a dialog fails outright when its buffer is too small (and the
+// template's own file name limit is checked by the template store afterwards).
+inline constexpr std::size_t kPathBufferChars = 32768;
+
+// An open or save dialog owned by `owner` with the filter list (first entry selected) and
+// `buffer` as its name buffer; the caller adds flags and a default extension.
+OPENFILENAMEW fileDialogSetup(HWND owner, const wchar_t* filter, std::wstring& buffer);
 
 // The Open dialog's filter list from the string table: template files, then all files.
 // Pairs of description and pattern, each ended by NUL, the list by a second NUL.

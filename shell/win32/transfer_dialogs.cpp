@@ -1,22 +1,13 @@
 // GetOpenFileNameW and GetSaveFileNameW set up for the lookup file and the collected data.
 #include "shell/win32/transfer_dialogs.h"
 
-#include <commdlg.h>
+#include "shell/win32/file_dialogs.h"
 
 namespace k60::shell {
 namespace {
 
-// Room for any path: a buffer too small makes the dialog fail as if cancelled.
-constexpr std::size_t kPathBufferChars = 32768;
-
 OPENFILENAMEW textFileDialog(HWND owner, const wchar_t* filter, std::wstring& buffer) {
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = owner;
-  ofn.lpstrFilter = filter;
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = buffer.data();
-  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  OPENFILENAMEW ofn = fileDialogSetup(owner, filter, buffer);
   ofn.lpstrDefExt = L"TXT";
   return ofn;
 }
