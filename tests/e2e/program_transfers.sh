@@ -1,7 +1,7 @@
 #!/bin/bash
-# End-to-end under Wine: the Windows program's download, lookup and collect commands over
-# COM1, which the Wine prefix maps to one end of a pty pair; `k60tool peer` (Linux) plays
-# the terminal on the other end. Checks that the peer got exactly `k60tool image` of the
+# End-to-end under Wine: the Windows program's download, lookup and collect commands (the
+# collection a second time through the IR transceiver) over COM1, which the Wine prefix
+# maps to one end of a pty pair; `k60tool peer` (Linux) plays the terminal on the other end. Checks that the peer got exactly `k60tool image` of the
 # template and the lookup file, and that the collected file holds exactly the peer's
 # records. Screenshots of the progress window and the counter box go to
 # BUILD/screenshots/.
@@ -40,7 +40,8 @@ restore_port() {
 trap 'restore_port; cleanup' EXIT
 
 # Paced at 9600 bit/s, so that the windows stay up long enough to be photographed.
-peer link --count 3 --baud 9600 --pace --image-out got.bin --lookup-out got.txt --records records.txt
+# The peer also plays the IR transceiver, for the last command.
+peer link --count 4 --ir --baud 9600 --pace --image-out got.bin --lookup-out got.txt --records records.txt
 
 # shoot NAME WINDOW-TITLE: once a window of that title is up, a picture of the screen.
 shoot() {
@@ -62,12 +63,14 @@ PIDS+=($SHOOTER)
 K60_E2E_DIR="Z:$(echo "$WORK" | tr / '\\')" K60_WINE_TIMEOUT=180 "$WINE_RUN" "$E2E_EXE" >e2e.out 2>&1
 status=$?
 cat e2e.out
-check "the program's three commands ran as a user would see them" test $status -eq 0
+check "the program's commands ran as a user would see them" test $status -eq 0
 wait "$PEER_PID"
 kill "$SHOOTER" 2>/dev/null; wait "$SHOOTER" 2>/dev/null
 restore_port  # here too: finish() drops the exit trap when a check failed
 check "the peer's image equals k60tool image" cmp -s got.bin expected.bin
 check "the lookup lines arrive unchanged" cmp -s got.txt lookup.txt
 check "the collected file holds exactly the peer's records" cmp -s collected.TXT records.txt
+check "so does the one collected through the IR transceiver" cmp -s collected_ir.TXT records.txt
+check "the IR transceiver was commanded to 115200" grep -q 'commanded to 115200' link.peer
 check "the screenshots were taken" test -s "$SHOTS/transfer-progress.png" -a -s "$SHOTS/transfer-counter.png"
 finish

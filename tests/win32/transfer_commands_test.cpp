@@ -98,6 +98,26 @@ TEST_F(UnopenablePortTest, CollectionSaysSoWithoutIconAndLeavesNoFile) {
   EXPECT_FALSE(fileExists(file.path));
 }
 
+// ---- A damaged template's COM settings: refused before anything is opened ----
+
+TEST_F(TransferTest, ADamagedPortOrRateIndexIsReportedAndNothingIsOpened) {
+  app.tmpl.setComPort(6);
+  ModalSeen port6;
+  runCommand(IDM_DOWNLOAD_PROGRAM_SERIAL, {answerMessageBox(IDOK, &port6)});
+  EXPECT_EQ(port6.text, L"COM端口设置无效，请重新设置COM口!");
+  EXPECT_EQ(port6.icon, LoadIconW(nullptr, IDI_EXCLAMATION));
+
+  app.tmpl.setComPort(0);
+  app.tmpl.setComRate(5);
+  TempPath file(L"k60collect_badrate.TXT");
+  ModalSeen rate5;
+  runCommand(IDM_COLLECT_SERIAL, {answerFileDialog(file.path), answerMessageBox(IDOK, &rate5)});
+  EXPECT_EQ(rate5.text, L"波特率设置无效，请重新设置COM口!");
+  EXPECT_EQ(rate5.icon, nullptr);
+  EXPECT_FALSE(fileExists(file.path));
+  EXPECT_EQ(port.count(Kind::Open), 0u);
+}
+
 // ---- The retry question ----
 
 TEST_F(TransferTest, RetryYesRunsANewAttemptAndNoClosesThePort) {

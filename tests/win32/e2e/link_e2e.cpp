@@ -1,8 +1,9 @@
 // The Windows program's transfer commands against a terminal peer on a real COM port.
 // tests/e2e/program_transfers.sh maps COM1 to a pty, starts `k60tool peer` on the other end
 // and names its work directory in K60_E2E_DIR; this program then opens the template, and
-// downloads the program, downloads the lookup file and collects the records through the
-// menu commands, answering every window as a user would. The script compares the bytes.
+// downloads the program, downloads the lookup file and collects the records (by cable, then
+// through the IR transceiver) with the menu commands, answering every window as a user
+// would. The script compares the bytes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ class LinkEndToEnd : public ShellTest {
   }
 };
 
-TEST_F(LinkEndToEnd, DownloadsTheProgramAndTheLookupFileThenCollectsTheRecords) {
+TEST_F(LinkEndToEnd, DownloadsTheProgramAndTheLookupFileThenCollectsTheRecordsTwice) {
   const std::wstring dir = workDir() + L"\\";
   run(IDM_OPEN, {answerFileDialog(dir + L"example.atx")});
   ASSERT_EQ(app.tmpl.comPort(), 0) << "the template must name COM1";
@@ -57,6 +58,13 @@ TEST_F(LinkEndToEnd, DownloadsTheProgramAndTheLookupFileThenCollectsTheRecords) 
   run(IDM_COLLECT_SERIAL, {answerFileDialog(dir + L"collected.TXT"), answerMessageBox(IDYES, &question)});
   EXPECT_EQ(question.text.rfind(L"Done : ", 0), 0u) << "got: " << question.text.size() << " characters";
   EXPECT_EQ(started, (std::vector<std::wstring>{L"notepad.exe \"" + dir + L"collected.TXT\""}));
+
+  // Through the IR transceiver: the set-up drives RTS and DTR through Wine's SetCommState
+  // before the terminal speaks.
+  ModalSeen irQuestion;
+  run(IDM_COLLECT_IR, {answerFileDialog(dir + L"collected_ir.TXT"), answerMessageBox(IDNO, &irQuestion)});
+  EXPECT_EQ(irQuestion.text, question.text);
+  EXPECT_TRUE(app.line.dtrHigh && app.line.rtsHigh);
 }
 
 }  // namespace
