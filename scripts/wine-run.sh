@@ -53,6 +53,14 @@ WINEPREFIX=$(cd "$(dirname "$WINEPREFIX")" && pwd)/$(basename "$WINEPREFIX")
 export WINEPREFIX
 export WINEDEBUG=-all
 
+# Debian's `wine` starts its 32-bit loader whenever that is installed; on a kernel that
+# cannot run 32-bit programs ("Exec format error") our 64-bit programs need the 64-bit one.
+WINE=wine
+if ! wine --version >/dev/null 2>&1 && [[ -x /usr/lib/wine/wine64 ]]; then
+  WINE=/usr/lib/wine/wine64
+  export WINELOADER=$WINE
+fi
+
 # Bump the number when the set-up below changes: existing prefixes then get it again.
 ready="$WINEPREFIX/.k60-prefix-ready-2"
 
@@ -88,13 +96,13 @@ set_up_prefix() {
   echo "wine-run: setting up Wine prefix $WINEPREFIX (once; log in $log)" >&2
   : > "$log"
   # No Mono/Gecko: their installers would ask over the network and nothing here needs them.
-  if ! WINEDLLOVERRIDES="mscoree,mshtml=" timeout -k 10 300 wineboot -i >>"$log" 2>&1 9>&-; then
+  if ! WINEDLLOVERRIDES="mscoree,mshtml=" timeout -k 10 300 "$WINE" wineboot -i >>"$log" 2>&1 9>&-; then
     echo "wine-run: wineboot failed" >&2; tail -n 20 "$log" >&2; return 1
   fi
   # A first process right after wineboot keeps a later first window from taking a minute.
-  timeout -k 10 120 wine cmd /c exit >>"$log" 2>&1 9>&- || true
+  timeout -k 10 120 "$WINE" cmd /c exit >>"$log" 2>&1 9>&- || true
   write_prefix_settings "$WINEPREFIX/drive_c/k60-settings.reg"
-  if ! timeout -k 10 120 wine regedit /S 'C:\k60-settings.reg' >>"$log" 2>&1 9>&-; then
+  if ! timeout -k 10 120 "$WINE" regedit /S 'C:\k60-settings.reg' >>"$log" 2>&1 9>&-; then
     echo "wine-run: importing the registry settings failed" >&2; tail -n 20 "$log" >&2; return 1
   fi
   # Let the server write the registry to disk before the prefix counts as ready.
@@ -117,6 +125,6 @@ if [[ ! -f "$ready" ]]; then
 fi
 
 if [[ -n "${K60_WINE_TIMEOUT:-}" && "${K60_WINE_TIMEOUT}" != 0 ]]; then
-  exec timeout -k 10 "$K60_WINE_TIMEOUT" wine "$@"
+  exec timeout -k 10 "$K60_WINE_TIMEOUT" "$WINE" "$@"
 fi
-exec wine "$@"
+exec "$WINE" "$@"

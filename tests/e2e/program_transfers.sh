@@ -1,11 +1,12 @@
 #!/bin/bash
-# End-to-end under Wine: the Windows program's download, lookup and collect commands (the
-# collection a second time through the IR transceiver) over COM1, which the Wine prefix
-# maps to one end of a pty pair; `k60tool peer` (Linux) plays the terminal on the other end. Checks that the peer got exactly `k60tool image` of the
-# template and the lookup file, and that the collected file holds exactly the peer's
-# records. Screenshots of the progress window and the counter box go to
-# BUILD/screenshots/.
-# Usage: program_transfers.sh PATH/TO/k60tool PATH/TO/k60_win32_link_e2e.exe BUILD_DIR
+# End-to-end under Wine: k60gen.exe itself, worked from outside by the driver program, opens
+# the example template, downloads it, downloads a lookup file and collects the records
+# (a second time through the IR transceiver) over COM1, which the Wine prefix maps to one
+# end of a pty pair; `k60tool peer` (Linux) plays the terminal on the other end. Checks that
+# the peer got exactly `k60tool image` of the template and the lookup file, and that the
+# collected files hold exactly the peer's records. Screenshots of the progress window and
+# the counter box go to BUILD/screenshots/.
+# Usage: program_transfers.sh PATH/TO/k60tool PATH/TO/k60_drive_k60gen.exe PATH/TO/k60gen.exe BUILD_DIR
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ ! -x "$1" ]; then
@@ -13,8 +14,9 @@ if [ ! -x "$1" ]; then
   exit 1
 fi
 K60TOOL=$(realpath "$1")
-E2E_EXE=$(realpath "$2")
-BUILD=$(realpath "$3")
+DRIVER=$(realpath "$2")
+K60GEN=$(realpath "$3")
+BUILD=$(realpath "$4")
 WINE_RUN="$here/../../scripts/wine-run.sh"
 export WINEPREFIX="$BUILD/wineprefix" K60_WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all
 . "$here/e2e_lib.sh"
@@ -60,7 +62,8 @@ shoot() {
 SHOOTER=$!
 PIDS+=($SHOOTER)
 
-K60_E2E_DIR="Z:$(echo "$WORK" | tr / '\\')" K60_WINE_TIMEOUT=180 "$WINE_RUN" "$E2E_EXE" >e2e.out 2>&1
+windows_path() { echo "Z:$(echo "$1" | tr / '\\')"; }
+K60_WINE_TIMEOUT=180 "$WINE_RUN" "$DRIVER" "$(windows_path "$K60GEN")" "$(windows_path "$WORK")" >e2e.out 2>&1
 status=$?
 cat e2e.out
 check "the program's commands ran as a user would see them" test $status -eq 0
@@ -69,7 +72,7 @@ kill "$SHOOTER" 2>/dev/null; wait "$SHOOTER" 2>/dev/null
 restore_port  # here too: finish() drops the exit trap when a check failed
 check "the peer's image equals k60tool image" cmp -s got.bin expected.bin
 check "the lookup lines arrive unchanged" cmp -s got.txt lookup.txt
-check "the collected file holds exactly the peer's records" cmp -s collected.TXT records.txt
+check "the collected file holds exactly the peer's records" cmp -s "collected data.TXT" records.txt
 check "so does the one collected through the IR transceiver" cmp -s collected_ir.TXT records.txt
 check "the IR transceiver was commanded to 115200" grep -q 'commanded to 115200' link.peer
 check "the screenshots were taken" test -s "$SHOTS/transfer-progress.png" -a -s "$SHOTS/transfer-counter.png"
