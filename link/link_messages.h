@@ -34,6 +34,13 @@ inline constexpr std::string_view kDownloadDone = "下载完毕!";
 inline constexpr std::string_view kCannotOpenFile = "不能打开文件!";
 // A line too long for one block (more than 253 bytes); %d is the line number, from 1.
 inline constexpr std::string_view kLookupLineTooLongFormat = "索引文件第%d行超过253字节，不能下载!";
+// A file in UTF-8 whose line %d is not GB2312 text: refused, or (the Windows program) a
+// question whether to convert it for the transfer.
+inline constexpr std::string_view kLookupUtf8LineFormat = "索引文件第%d行是UTF-8文本，不是GB2312，不能下载!";
+inline constexpr std::string_view kLookupConvertQuestionFormat =
+    "索引文件是UTF-8文本(第%d行不是GB2312)。\n要转换成GB2312再下载吗?";
+// Line %d has a character without a GB2312 form (or is not UTF-8): nothing is sent.
+inline constexpr std::string_view kLookupNoGbFormFormat = "索引文件第%d行有不能转换成GB2312的字符，不能下载!";
 
 // Data collection.
 inline constexpr std::string_view kCannotCreateFile = "打开/创建文件失败!";

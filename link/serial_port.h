@@ -19,9 +19,19 @@ struct LineSettings {
   bool rtsHigh = false;
 };
 
+// Why a port could not be opened, as far as the system says.
+struct PortOpenError {
+  enum class Kind { None, NoSuchDevice, Busy, PermissionDenied, NotSerialLine, Other };
+  Kind kind = Kind::None;
+  std::string systemText;  // the system's own description (English), for Other
+};
+
 class SerialPort {
  public:
   virtual ~SerialPort() = default;
+
+  // Why the last open() failed; Kind::None where the port cannot tell.
+  virtual PortOpenError lastOpenError() const { return {}; }
 
   // Opens an existing device by name, exclusively, for reading and writing.
   virtual bool open(const std::string& name) = 0;

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 
 namespace k60::link {
 namespace {
@@ -46,18 +47,28 @@ PosixSerialPort::~PosixSerialPort() { close(); }
 
 bool PosixSerialPort::open(const std::string& name) {
   close();
+  openError_ = {};
   const int fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return failOpen(-1, PortOpenError::Kind::Other, errno);
   termios tio{};
+  if (tcgetattr(fd, &tio) != 0) return failOpen(fd, PortOpenError::Kind::NotSerialLine, errno);
   // TIOCEXCL keeps other openers out (except root); the lock also keeps out root processes
   // that use this class.
-  if (tcgetattr(fd, &tio) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return false;
-  }
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0) return failOpen(fd, PortOpenError::Kind::Busy, errno);
   ioctl(fd, TIOCEXCL);
   fd_ = fd;
   return true;
+}
+
+bool PosixSerialPort::failOpen(int fd, PortOpenError::Kind kind, int error) {
+  if (fd >= 0) ::close(fd);
+  if (kind == PortOpenError::Kind::Other) {
+    if (error == ENOENT || error == ENODEV || error == ENXIO) kind = PortOpenError::Kind::NoSuchDevice;
+    else if (error == EACCES || error == EPERM) kind = PortOpenError::Kind::PermissionDenied;
+    else if (error == EBUSY) kind = PortOpenError::Kind::Busy;  // TIOCEXCL of another process
+  }
+  openError_ = {kind, std::strerror(error)};
+  return false;
 }
 
 bool PosixSerialPort::setQueueSizes(std::uint32_t, std::uint32_t) { return isOpen(); }

@@ -29,11 +29,15 @@ class PosixSerialPort : public SerialPort {
   void purgeReceive() override;
   void close() override;
   bool isOpen() const override { return fd_ >= 0; }
+  PortOpenError lastOpenError() const override { return openError_; }
 
  private:
   bool setModemLine(int line, bool high);
 
+  bool failOpen(int fd, PortOpenError::Kind kind, int error);
+
   int fd_ = -1;
+  PortOpenError openError_;
 };
 
 }  // namespace k60::link

@@ -24,9 +24,35 @@ DCB dcbOf(const LineSettings& settings) {
 
 Win32SerialPort::~Win32SerialPort() { close(); }
 
+PortOpenError portOpenErrorOf(DWORD error) {
+  using Kind = PortOpenError::Kind;
+  PortOpenError result{Kind::Other, {}};
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND: case ERROR_PATH_NOT_FOUND: case ERROR_BAD_UNIT: case ERROR_INVALID_NAME:
+      result.kind = Kind::NoSuchDevice;
+      break;
+    // A port that another program holds open answers "access denied", not "busy".
+    case ERROR_ACCESS_DENIED: case ERROR_SHARING_VIOLATION: case ERROR_BUSY:
+      result.kind = Kind::Busy;
+      break;
+    default:
+      break;
+  }
+  char text[256] = {};
+  const DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), text, sizeof text, nullptr);
+  result.systemText = n > 0 ? std::string(text, n) : "system error " + std::to_string(error);
+  while (!result.systemText.empty() && (result.systemText.back() == '\n' || result.systemText.back() == '\r' ||
+                                        result.systemText.back() == '.'))
+    result.systemText.pop_back();
+  return result;
+}
+
 bool Win32SerialPort::open(const std::string& name) {
   close();
+  openError_ = {};
   handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (!isOpen()) openError_ = portOpenErrorOf(GetLastError());
   return isOpen();
 }
 

@@ -28,10 +28,15 @@ class Win32SerialPort : public SerialPort {
   void purgeReceive() override;
   void close() override;
   bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
+  PortOpenError lastOpenError() const override { return openError_; }
 
  private:
   HANDLE handle_ = INVALID_HANDLE_VALUE;
+  PortOpenError openError_;
 };
+
+// What an error code of CreateFileA on a port means to the user.
+PortOpenError portOpenErrorOf(DWORD error);
 
 // The DCB that the line settings stand for: all zero but for its length, the rate, 8-N-1,
 // the DTR and RTS control, binary mode and the (unused) XON/XOFF characters. No flow

@@ -2,6 +2,7 @@
 // and whole transfers against a scripted terminal on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -69,10 +70,73 @@ TEST(LookupLineCheck, CountsLineBytesAsSent) {
   EXPECT_EQ(first(lineOf(254)), 1u);
   EXPECT_EQ(first("a\r\nb\r\n" + lineOf(254) + "\r\n"), 3u);
   EXPECT_EQ(first("a\r\n" + lineOf(254)), 2u);  // a last line without CR counts too
-  // LF bytes are not sent, so they do not count ...
+  // An LF that does not follow a CR ends a line too: lines ended by LF alone are lines of
+  // their own, not one joined line.
   EXPECT_EQ(first(lineOf(200) + "\n\n\n\n" + lineOf(53) + "\r"), 0u);
-  // ... and lines ended by LF alone are one line.
-  EXPECT_EQ(first(lineOf(100) + "\n" + lineOf(100) + "\n" + lineOf(100) + "\n"), 1u);
+  EXPECT_EQ(first(lineOf(100) + "\n" + lineOf(100) + "\n" + lineOf(100) + "\n"), 0u);
+  EXPECT_EQ(first("a\nb\n" + lineOf(254) + "\n"), 3u);
+}
+
+// The lines as sent, for every kind of line end: CR LF and CR files keep the lines they
+// always had; bare LF now ends a line instead of being dropped.
+TEST(LookupLines, EndAtCrOrAtAnLfThatDoesNotFollowACr) {
+  struct Case {
+    std::string file;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {"123\r\nABC\r\n", {"123", "ABC"}},
+      {"123\rABC\r", {"123", "ABC"}},
+      {"123\nABC\n", {"123", "ABC"}},
+      {"123\nABC", {"123", "ABC"}},
+      {"1\r\n2\n3\r4\r\n", {"1", "2", "3", "4"}},
+      {"\r\n\n\r", {"", "", ""}},  // blank lines of each kind
+      {"a\r\n\r\nb", {"a", "", "b"}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> got;
+    for (const auto& line : lookupLines(wordBytes(c.file))) got.emplace_back(line.begin(), line.end());
+    EXPECT_EQ(got, c.lines) << hexOf(std::vector<std::uint8_t>(c.file.begin(), c.file.end()));
+  }
+}
+
+TEST(LookupEncodingCheck, NamesTheFirstLineOfAUtf8FileThatIsNotGb2312) {
+  const auto first = [](const std::string& s) { return firstUtf8OnlyLine(wordBytes(s)); };
+  EXPECT_EQ(first("123\r\nABC\r\n"), 0u);                       // ASCII is both
+  EXPECT_EQ(first("\xd6\xd0\xce\xc4\r\n\xb2\xe2\r\n"), 0u);   // GB2312 "中文", "测"
+  EXPECT_EQ(first("ok\n\xe4\xb8\xad\xe6\x96\x87\n"), 2u);      // UTF-8 "中文" on line 2
+  EXPECT_EQ(first("\xef\xbb\xbf" "A\r\n"), 1u);                 // a byte order mark
+  // Neither GB2312 nor UTF-8 (a code page 936 character outside GB2312): sent as it is.
+  EXPECT_EQ(first("\x81\x40\r\n"), 0u);
+}
+
+TEST(LookupEncodingCheck, Utf8AndGb2312Validity) {
+  const auto utf8 = [](const std::string& s) { return isUtf8Text(wordBytes(s)); };
+  const auto gb = [](const std::string& s) { return isGb2312Text(wordBytes(s)); };
+  EXPECT_TRUE(utf8("a\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80"));
+  EXPECT_FALSE(utf8("\xc0\xaf"));          // overlong "/"
+  EXPECT_FALSE(utf8("\xed\xa0\x80"));      // a surrogate
+  EXPECT_FALSE(utf8("\xe4\xb8"));          // cut short
+  EXPECT_FALSE(utf8("\xf4\x90\x80\x80"));  // above U+10FFFF
+  EXPECT_TRUE(gb("x\xd6\xd0\xf7\xfe"));
+  EXPECT_FALSE(gb("\xd6"));                // a lead byte alone
+  EXPECT_FALSE(gb("\xf8\xa1"));            // lead byte beyond GB2312
+  EXPECT_FALSE(gb("\xb0\x40"));            // a code page 936 trail byte
+}
+
+TEST(LookupEncodingConversion, ConvertsEachLineAndKeepsItsEnd) {
+  const auto conv = [](const std::string& s) {
+    const LookupConversion c = convertUtf8LookupFile(wordBytes(s));
+    return std::make_pair(std::string(c.bytes.begin(), c.bytes.end()), c.failedLine);
+  };
+  EXPECT_EQ(conv("A\xe4\xb8\xad\n\xe6\x96\x87\r\nz"),
+            std::make_pair(std::string("A\xd6\xd0\n\xce\xc4\r\nz"), std::size_t{0}));
+  EXPECT_EQ(conv("\xef\xbb\xbf" "ab\r"), std::make_pair(std::string("ab\r"), std::size_t{0}));
+  // An emoji has no GB2312 form; nor has a character that only code page 936 holds.
+  EXPECT_EQ(conv("ok\n\xf0\x9f\x98\x80\n").second, 2u);
+  EXPECT_EQ(conv("ok\r\nok\r\n\xe4\xb8\x82\r\n").second, 3u);  // U+4E02, GBK 81 40
+  EXPECT_EQ(conv("\xff\n").second, 1u);                               // not UTF-8
 }
 
 TEST(LookupFileRead, ReadsEveryByteOrNothing) {
@@ -113,8 +177,71 @@ TEST(LookupDownload, BlankLinesLastLineWithoutCrAndLfOnlyLines) {
 
   EXPECT_TRUE(downloadLookupFile(rig.ctx, rig.choice, f.path()));
 
-  EXPECT_EQ(rig.writeLabels(), (std::vector<std::string>{"QUIBEL", "00 00 0D", "31 32 33 34 00 CA 0D",
-                                                         "41 42 43 00 C6 0D", "OVER"}));
+  EXPECT_EQ(rig.writeLabels(), (std::vector<std::string>{"QUIBEL", "00 00 0D", "31 32 00 63 0D", "33 34 00 67 0D",
+                                                         "00 00 0D", "41 42 43 00 C6 0D", "OVER"}));
+}
+
+// The same lines arrive whatever the line ends, also when a CR LF pair is split between
+// two 128-byte chunks.
+TEST(LookupDownload, LfCrLfAndMixedEndsSendTheSameBlocks) {
+  std::string lines[3];
+  for (int i = 0; i < 3; ++i) lines[i] = lineOf(126, static_cast<char>('a' + i));
+  std::vector<std::string> expected{"QUIBEL"};
+  for (const auto& l : lines) expected.push_back(hexOf(block(l)));
+  expected.push_back("OVER");
+  // The ends of the three lines; with CR LF the first pair straddles bytes 127 and 128.
+  const std::vector<std::vector<std::string>> endings{
+      {"\n", "\n", "\n"}, {"\r\n", "\r\n", "\r\n"}, {"\r\n", "\n", "\r"}, {"\n", "\r", ""}};
+  for (const auto& ends : endings) {
+    DownloadRig rig;
+    rig.ackEverything();
+    std::string content;
+    for (int i = 0; i < 3; ++i) content += lines[i] + ends[i];
+    ScratchFile f(content);
+    EXPECT_TRUE(downloadLookupFile(rig.ctx, rig.choice, f.path()));
+    EXPECT_EQ(rig.writeLabels(), expected) << "ends of line 1: " << hexOf({ends[0].begin(), ends[0].end()});
+  }
+}
+
+TEST(LookupDownload, Utf8FileIsRefusedConvertedOrAskedAbout) {
+  const std::string utf8 = "A1\r\n\xe4\xb8\xad\xe6\x96\x87\r\n";  // "中文" on line 2
+  const std::vector<std::string> converted{"QUIBEL", hexOf(block("A1")), hexOf(block("\xd6\xd0\xce\xc4")), "OVER"};
+  struct Case {
+    LookupEncoding encoding;
+    std::deque<bool> answers;
+    bool sent;
+    std::vector<std::string> texts;
+  };
+  const Case cases[] = {
+      {LookupEncoding::Gb2312, {}, false, {"索引文件第2行是UTF-8文本，不是GB2312，不能下载!"}},
+      {LookupEncoding::Utf8, {}, true, {"下载完毕!"}},
+      {LookupEncoding::Ask, {true}, true,
+       {"索引文件是UTF-8文本(第2行不是GB2312)。\n要转换成GB2312再下载吗?", "下载完毕!"}},
+      {LookupEncoding::Ask, {false}, false, {"索引文件是UTF-8文本(第2行不是GB2312)。\n要转换成GB2312再下载吗?"}},
+  };
+  for (const Case& c : cases) {
+    DownloadRig rig;
+    rig.ackEverything();
+    rig.ui.answers = c.answers;
+    ScratchFile f(utf8);
+    EXPECT_EQ(downloadLookupFile(rig.ctx, rig.choice, f.path(), c.encoding), c.sent);
+    EXPECT_EQ(rig.ui.texts(), c.texts);
+    if (c.sent) {
+      EXPECT_EQ(rig.writeLabels(), converted);
+    } else {
+      EXPECT_TRUE(rig.port.events.empty()) << "the port stays closed";
+    }
+  }
+}
+
+TEST(LookupDownload, ACharacterWithoutAGb2312FormIsRefusedNamingItsLine) {
+  DownloadRig rig;
+  rig.ackEverything();
+  LookupSent sent{99, 99};
+  const std::string file = "a\nb\n\xf0\x9f\x98\x80\n";
+  EXPECT_FALSE(downloadLookupBytes(rig.ctx, rig.choice, {file.begin(), file.end()}, LookupEncoding::Utf8, &sent));
+  EXPECT_EQ(rig.ui.texts(), (std::vector<std::string>{"索引文件第3行有不能转换成GB2312的字符，不能下载!"}));
+  EXPECT_TRUE(rig.port.events.empty());
 }
 
 TEST(LookupDownload, EmptyFileSendsOnlyOver) {
