@@ -1,6 +1,7 @@
 // The terminal peer's main loop: takes bytes, dispatches them by state, answers commands.
 #include "link/terminal_peer.h"
 
+#include <algorithm>
 #include <array>
 
 #include "link/link_messages.h"
@@ -33,7 +34,13 @@ void TerminalPeer::step() {
   std::array<std::uint8_t, 256> in{};
   const std::size_t n = port_.read(in);
   if (n > 0) lastByteMs_ = clock_.nowMs();
-  for (std::size_t i = 0; i < n; ++i) take(in[i]);
+  for (std::size_t i = 0; i < n; ++i) {
+    take(in[i]);
+    if (!dropRestOfRead_) continue;
+    dropRestOfRead_ = false;
+    if (i + 1 < n) sink_.note("dropped " + std::to_string(n - i - 1) + " bytes that came with the command");
+    break;
+  }
   checkGap();
 }
 
@@ -100,11 +107,34 @@ void TerminalPeer::takeIr(std::uint8_t byte) {
   state_ = State::Idle;
 }
 
+// Drops what is waiting on the line; the PC sends nothing until it has the answer.
+void TerminalPeer::dropWaiting(std::string_view before) {
+  std::array<std::uint8_t, 256> junk{};
+  std::size_t dropped = 0;
+  for (std::size_t n; (n = port_.read(junk)) > 0;) dropped += n;
+  port_.purgeReceive();
+  dropRestOfRead_ = true;
+  if (dropped > 0) sink_.note("dropped " + std::to_string(dropped) + " bytes waiting before " + std::string(before));
+}
+
 void TerminalPeer::idleLine() {
-  const Bytes line = std::move(buffer_);
+  Bytes line = std::move(buffer_);
   buffer_.clear();
-  if (equals(line, text::kHandshake)) return startDownload();
-  if (equals(line, text::kRead)) return startCollection();
+  // A command that follows bytes without an end (the rest of an earlier exchange) is still
+  // the command.
+  for (const std::string_view command : {text::kHandshake, text::kRead}) {
+    if (line.size() <= command.size() || !std::equal(command.rbegin(), command.rend(), line.rbegin())) continue;
+    sink_.note("dropped " + std::to_string(line.size() - command.size()) + " bytes before a command");
+    line.erase(line.begin(), line.end() - static_cast<std::ptrdiff_t>(command.size()));
+  }
+  if (equals(line, text::kHandshake)) {
+    dropWaiting("the handshake");
+    return startDownload();
+  }
+  if (equals(line, text::kRead)) {
+    dropWaiting("\"READ\"");
+    return startCollection();
+  }
   sink_.note("ignored a line of " + std::to_string(line.size()) + " bytes");
 }
 

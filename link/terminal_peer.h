@@ -59,7 +59,9 @@ class TerminalPeer {
  public:
   TerminalPeer(SerialPort& port, Clock& clock, PeerOptions options, PeerSink& sink);
 
-  // Takes what has arrived and answers it; returns at once.
+  // Takes what has arrived and answers it; returns at once. Before it answers a handshake
+  // or "READ\r" it drops whatever else is waiting on the line (left there by an earlier
+  // run), so that it is not taken for the start of the new exchange.
   void step();
   // Sessions that have ended: image or lookup file received, records served, or "FULL".
   int sessionsEnded() const { return sessions_; }
@@ -79,6 +81,7 @@ class TerminalPeer {
   void takeIdle(std::uint8_t byte);
   void takeIr(std::uint8_t byte);
   void idleLine();
+  void dropWaiting(std::string_view before);
 
   // Download: program blocks and lookup lines.
   void startDownload();
@@ -107,6 +110,8 @@ class TerminalPeer {
   std::uint32_t lastByteMs_ = 0;
   int sessions_ = 0;
   int probes_ = 0;
+  // Set when a command was taken: the rest of the bytes read with it are stale.
+  bool dropRestOfRead_ = false;
 
   DownloadMode mode_ = DownloadMode::Auto;  // of the download in progress
   int expectedBlock_ = 0;

@@ -17,6 +17,7 @@ void TerminalPeer::sendRecord() {
   const auto& records = options_.records;
   if (record_ >= static_cast<int>(records.size())) {
     answer(text::kOver);
+    sink_.note("\"OVER\" sent after " + std::to_string(records.size()) + " records");
     sink_.collectionServed(static_cast<int>(records.size()));
     return endSession();
   }
@@ -25,6 +26,7 @@ void TerminalPeer::sendRecord() {
   if (corrupt) sink_.note("record " + std::to_string(record_) + " sent with a wrong checksum");
   const bool noisy = noiseBefore(record_);
   send(recordLine(record_ % 10, records[record_], corrupt), noisy);
+  sink_.note("record " + std::to_string(record_) + " sent, " + std::to_string(records[record_].size()) + " bytes");
 }
 
 void TerminalPeer::takeCollect(std::uint8_t byte) {
@@ -35,6 +37,7 @@ void TerminalPeer::takeCollect(std::uint8_t byte) {
   if (equals(line, text::kAckLine)) {
     const bool repeat = record_ == options_.faults.repeatRecord && !repeatDone_;
     repeatDone_ = repeatDone_ || repeat;
+    sink_.note("record " + std::to_string(record_) + " acknowledged");
     if (repeat) sink_.note("record " + std::to_string(record_) + " sent again");
     else ++record_;
     return sendRecord();

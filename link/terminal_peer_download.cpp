@@ -97,8 +97,14 @@ void TerminalPeer::programBlock() {
   const Bytes block = std::move(buffer_);
   buffer_.clear();
   const int number = block[102];
-  if (!programBlockChecksumOk(block)) return answer(kReject);
-  if (number == expectedBlock_ - 1) return answer(kAck);  // it missed our ACK
+  if (!programBlockChecksumOk(block)) {
+    sink_.note("a program block with a wrong checksum refused");
+    return answer(kReject);
+  }
+  if (number == expectedBlock_ - 1) {  // it missed our ACK
+    sink_.note("block " + std::to_string(number) + " again, answered again");
+    return answer(kAck);
+  }
   if (number != expectedBlock_) {
     sink_.note("block " + std::to_string(number) + " out of order");
     return answer(kReject);
@@ -106,6 +112,7 @@ void TerminalPeer::programBlock() {
   if (answerFault(number)) return;
   image_.insert(image_.end(), block.begin(), block.begin() + kProgramBlockData);
   ++expectedBlock_;
+  sink_.note("block " + std::to_string(number) + " taken");
   answer(kAck, noiseBefore(number));
   if (expectedBlock_ < kProgramBlocks) return;
   sink_.programReceived(image_);
@@ -122,23 +129,31 @@ void TerminalPeer::lookupBlock() {
   }
   if (equals(block, text::kOver)) return lookupOver();
   const auto text = lookupLineText(block);
-  if (!text) return answer(kReject);
+  if (!text) {
+    sink_.note("a lookup line with a wrong checksum refused");
+    return answer(kReject);
+  }
   lookupLine(*text);
 }
 
 void TerminalPeer::lookupLine(const Bytes& text) {
   // Lines carry no number: the same line again right after an answer the PC could not
   // read is its resend.
-  if (lastAnswerNoisy_ && !lines_.empty() && lines_.back() == text) return answer(kAck);
+  if (lastAnswerNoisy_ && !lines_.empty() && lines_.back() == text) {
+    sink_.note("line " + std::to_string(lines_.size() - 1) + " again, answered again");
+    return answer(kAck);
+  }
   const int index = static_cast<int>(lines_.size());
   if (answerFault(index)) return;
   lines_.push_back(text);
+  sink_.note("line " + std::to_string(index) + " taken, " + std::to_string(text.size()) + " bytes");
   answer(kAck, noiseBefore(index));
 }
 
 void TerminalPeer::lookupOver() {
   if (answerFault(static_cast<int>(lines_.size()))) return;
   answer(kAck);
+  sink_.note("\"OVER\" taken after " + std::to_string(lines_.size()) + " lines");
   sink_.lookupReceived(lines_);
   endSession();
 }

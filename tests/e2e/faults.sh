@@ -56,13 +56,31 @@ check "the terminal received nothing" bash -c "! grep -q 'handshake answered' lo
 # Ports and files that are not there.
 "$K60TOOL" download --port "$WORK/no-such-port" t.atx </dev/null 2>noport.err
 check "a missing port ends download with status 1" test $? -eq 1
-check "it says the port cannot be opened" grep -q '不能打开COM端口' noport.err
+check "it names the port and the reason" \
+  grep -qx "错误: $WORK/no-such-port: 不能打开COM端口: 没有这个设备 (cannot open the port: no such device)" noport.err
 "$K60TOOL" collect --port "$WORK/no-such-port" -o x.txt </dev/null 2>noport2.err
 check "a missing port ends collect with status 1" test $? -eq 1
-check "... with collect's own message" grep -q '打开COM端口失败' noport2.err
+check "... with collect's own words, the port and the reason" \
+  grep -qx "错误: $WORK/no-such-port: 打开COM端口失败: 没有这个设备 (cannot open the port: no such device)" noport2.err
+"$K60TOOL" download --port t.atx t.atx </dev/null 2>notserial.err
+check "a file that is not a serial line is named as such" grep -q 't.atx: 不能打开COM端口: 不是串口设备 (cannot open the port: not a serial line)' notserial.err
+pair busy
+peer busy
+"$K60TOOL" download --port busy.term t.atx </dev/null 2>busy.err
+check "a port another program holds is busy" grep -q 'busy.term: 不能打开COM端口: 端口正被其他程序使用 (cannot open the port: busy' busy.err
 "$K60TOOL" lookup --port "$WORK/no-such-port" missing.txt </dev/null 2>nofile.err
 check "a missing lookup file ends with status 1" test $? -eq 1
-check "it says the file cannot be opened" grep -q '不能打开文件!' nofile.err
+check "it names the file and the reason" \
+  grep -qx '错误: missing.txt: 不能打开文件!: 没有这个文件 (cannot open the file: no such file)' nofile.err
+"$K60TOOL" show missing.atx 2>notemplate.err
+check "a missing template is named, in the program's words" \
+  grep -qx '错误: missing.atx: 不能打开文件!: 没有这个文件 (cannot open the file: no such file)' notemplate.err
+"$K60TOOL" show long.txt 2>wrongfile.err
+check "a file that is no template is named" grep -qx '错误: long.txt: 格式不匹配 !!! (not a template file of a known format)' wrongfile.err
+pair quiet3
+"$K60TOOL" peer --port quiet3.term --timeout 0.3 --count 1 >/dev/null 2>quiet3.err
+check "peer --timeout ends with status 1 when its sessions did not end" test $? -eq 1
+check "... and says that it timed out" grep -q 'quiet3.term: 超时! (timed out: no byte for 0.300 s; 0 sessions ended of the 1 asked for)' quiet3.err
 
 # Wrong command lines: status 2.
 "$K60TOOL" download --port x --baud 1234 t.atx </dev/null 2>/dev/null
@@ -71,6 +89,18 @@ check "a rate that is not one of the five is a wrong command line" test $? -eq 2
 check "collect without -o is a wrong command line" test $? -eq 2
 "$K60TOOL" peer --port x --mode sideways </dev/null 2>/dev/null
 check "an unknown peer mode is a wrong command line" test $? -eq 2
+"$K60TOOL" frobnicate 2>unknown.err
+check "an unknown command is a wrong command line" test $? -eq 2
+check "... named in the message" grep -qx "未知命令 'frobnicate' (unknown command 'frobnicate'; k60tool --help lists the commands)" unknown.err
+check "--version prints the program's version" test "$("$K60TOOL" --version)" = "k60tool 4.10"
+check "--help lists the exit codes" bash -c "'$K60TOOL' --help | grep -q '2 the command line is wrong'"
+check "every usage line names the program" bash -c "'$K60TOOL' lookup --help | grep -q '^Usage: k60tool lookup '"
+"$K60TOOL" lookup --port x 2>usage.err
+check "a command's wrong command line shows its own usage" grep -q '^Usage: k60tool lookup ' usage.err
+check "- writes standard output and reads standard input" \
+  bash -c "'$K60TOOL' image t.atx -o - | cmp -s - <('$K60TOOL' image - -o /dev/stdout <t.atx)"
+check "show - reads standard input" bash -c "'$K60TOOL' show - <t.atx | grep -q '^COM port: COM1'"
+check "new -o - writes the template to standard output" bash -c "'$K60TOOL' new -o - | cmp -s - t.atx"
 
 # A template whose rate index is damaged: refused without --baud, fine with it.
 cp t.atx bad.atx && printf '\007' | dd of=bad.atx bs=1 seek=9 conv=notrunc status=none

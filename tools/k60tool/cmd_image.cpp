@@ -7,6 +7,7 @@
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/template_files.h"
 #include "tools/k60tool/tool.h"
+#include "tools/k60tool/tool_messages.h"
 
 namespace k60::tool {
 
@@ -16,8 +17,8 @@ void addImageCommand(CLI::App& app, Context& ctx) {
   };
   auto args = std::make_shared<Args>();
   CLI::App* cmd = app.add_subcommand("image", "the program image exactly as a download sends it");
-  cmd->add_option("file", args->in, "template file (.ATX)")->required();
-  cmd->add_option("-o,--output", args->out, "image file to write (10,500 bytes)")->required();
+  cmd->add_option("file", args->in, "template file (.ATX; - for standard input)")->required();
+  cmd->add_option("-o,--output", args->out, "image file to write (10,500 bytes; - for standard output)")->required();
   cmd->callback([&ctx, args] {
     Template t;
     if (!loadTemplate(args->in, t, ctx.err)) {
@@ -26,8 +27,10 @@ void addImageCommand(CLI::App& app, Context& ctx) {
     }
     // The download normalises the forms in place; here only the image is written.
     const link::ProgramImage image = link::buildProgramImage(t);
-    if (!replaceFile(args->out, image)) {
-      ctx.err << kSaveFailedMessage << " (" << args->out << ": the image could not be written; nothing was changed)\n";
+    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    if (!writeFileOrStdout(args->out, bytes, ctx.out, [&] { return replaceFile(args->out, image); })) {
+      printMessage(ctx.err, {kErrorCaption, kSaveFailedMessage, "the image could not be written; nothing was changed",
+                             args->out});
       ctx.exitCode = kFailed;
       return;
     }

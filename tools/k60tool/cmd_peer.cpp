@@ -1,9 +1,12 @@
 // peer: plays the terminal (and the IR transceiver) on a serial port for testing transfers.
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <memory>
 
+#include "link/link_messages.h"
 #include "link/system_clock.h"
 #include "link/system_serial_port.h"
 #include "link/terminal_peer.h"
@@ -11,6 +14,7 @@
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/console_link_ui.h"
 #include "tools/k60tool/tool.h"
+#include "tools/k60tool/tool_messages.h"
 
 namespace k60::tool {
 namespace {
@@ -28,6 +32,8 @@ bytes without a terminator, so what follows the handshake is taken as --mode say
 An incomplete block followed by --gap ms of quiet is dropped unanswered; "QUIBEL\r" or
 "READ\r" followed by the gap starts over. Blocks, lines and records count from 0 in the
 fault options; the lookup file's "OVER\r" counts as the line after the last.
+Bytes left on the line by an earlier run are dropped when the peer starts and before it
+answers a handshake or "READ\r" (never inside a transfer).
 A session ends when the image or lookup file has arrived, the records are served, or
 "FULL" was answered. Exit status: 0, or 1 when the port fails, a file cannot be written or
 --count sessions did not end before --timeout.)";
@@ -66,8 +72,10 @@ void addPeerOptions(CLI::App& cmd, PeerArgs& a) {
   cmd.add_option("--gap", a.options.gapMs, "quiet milliseconds that end an incomplete block (default 200)");
   cmd.add_option("--count", a.count, "end after this many sessions (default: run until stopped)");
   cmd.add_flag("--once", a.once, "end after one session");
-  cmd.add_option("--timeout", a.timeoutSec, "end after this many seconds without a byte");
-  cmd.add_flag("-v,--verbose", a.verbose, "log every event to stderr");
+  cmd.add_option("--timeout", a.timeoutSec, "end after this many seconds without a byte (and say so)");
+  cmd.add_flag("-v,--verbose", a.verbose,
+               "log every event to stderr with its time: handshakes, blocks, lines and records taken or\n"
+               "sent, resends, refusals, faults injected, bytes dropped, IR probes and commands");
 }
 
 // Reports what the peer received on stdout and writes it to the files asked for.
@@ -78,11 +86,11 @@ class CommandSink : public link::peer::PeerSink {
   bool failed = false;
 
   void programReceived(const Bytes& image) override {
-    ctx_.out << "program image received: " << image.size() << " bytes" << std::endl;
+    ctx_.out << "收到程序 (program image received): " << image.size() << " bytes" << std::endl;
     if (!args_.imageOut.empty()) save(args_.imageOut, image);
   }
   void lookupReceived(const std::vector<Bytes>& lines) override {
-    ctx_.out << "lookup file received: " << lines.size() << " lines" << std::endl;
+    ctx_.out << "收到索引文件 (lookup file received): " << lines.size() << " lines" << std::endl;
     Bytes file;
     for (const Bytes& l : lines) {
       file.insert(file.end(), l.begin(), l.end());
@@ -91,17 +99,21 @@ class CommandSink : public link::peer::PeerSink {
     if (!args_.lookupOut.empty()) save(args_.lookupOut, file);
   }
   void collectionServed(int records) override {
-    ctx_.out << "records served: " << records << std::endl;
+    ctx_.out << "数据已发送 (records served): " << records << std::endl;
   }
   void downloadRefused(int block) override {
-    ctx_.out << "download refused at block " << block << " (FULL)" << std::endl;
+    ctx_.out << "终端内存已满 (download refused at block " << block << ", FULL)" << std::endl;
   }
   void rateCommanded(std::uint32_t baud) override {
     note("IR transceiver commanded to " + std::to_string(baud) + " bit/s");
     if (paced) paced->setBaud(baud);
   }
   void note(const std::string& event) override {
-    if (args_.verbose) ctx_.err << "peer: " << event << std::endl;
+    if (!args_.verbose) return;
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%8.3f s  ", seconds);
+    ctx_.err << "peer: " << stamp << event << std::endl;
   }
 
  private:
@@ -109,10 +121,11 @@ class CommandSink : public link::peer::PeerSink {
     std::ofstream f(path, std::ios::binary | std::ios::trunc);
     f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (f.flush()) return;
-    ctx_.err << path << ": the file could not be written\n";
+    printMessage(ctx_.err, {link::text::kErrorCaption, link::text::kCannotWriteFile, "the file could not be written", path});
     failed = true;
   }
   Context& ctx_;
+  std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   const PeerArgs& args_;
 };
 
@@ -120,7 +133,8 @@ class CommandSink : public link::peer::PeerSink {
 bool loadRecords(const std::string& path, std::vector<Bytes>& records, std::ostream& err) {
   std::ifstream f(path, std::ios::binary);
   if (!f) {
-    err << path << ": cannot open the records file\n";
+    const Reason reason = fileReason(path);
+    printMessage(err, {link::text::kErrorCaption, link::text::kCannotOpenFile, "cannot open the records file", path, &reason});
     return false;
   }
   const Bytes all{std::istreambuf_iterator<char>(f), {}};
@@ -131,7 +145,9 @@ bool loadRecords(const std::string& path, std::vector<Bytes>& records, std::ostr
     it = end == all.end() ? end : end + 1;
     if (std::find(record.begin(), record.end(), 0x0D) != record.end() ||
         record.size() > link::peer::kMaxRecordData) {
-      err << path << ": record " << records.size() << " holds a CR or is longer than 251 bytes\n";
+      const std::string n = std::to_string(records.size());
+      printMessage(err, {link::text::kErrorCaption, "第" + n + "条记录含有CR或超过251字节",
+                         "record " + n + " (from 0) holds a CR or is longer than 251 bytes", path});
       return false;
     }
     records.push_back(std::move(record));
@@ -153,14 +169,20 @@ link::LineSettings lineAt(std::uint32_t baud) {
   return line;
 }
 
-// Steps the peer until its sessions are done or the line has been quiet too long.
-bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArgs& args) {
+// Steps the peer until its sessions are done or the line has been quiet too long (which
+// it says; a failure only when --count sessions were asked for and have not ended).
+bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArgs& args, std::ostream& err) {
   const auto timeoutMs = static_cast<std::uint32_t>(args.timeoutSec * 1000);
   for (;;) {
     peer.step();
     if (args.count > 0 && peer.sessionsEnded() >= args.count) return true;
-    if (timeoutMs > 0 && link::elapsedMs(peer.lastByteMs(), clock.nowMs()) > timeoutMs)
+    if (timeoutMs > 0 && link::elapsedMs(peer.lastByteMs(), clock.nowMs()) > timeoutMs) {
+      std::string gloss = "timed out: no byte for " + std::to_string(timeoutMs / 1000.0).substr(0, 5) +
+                          " s; " + std::to_string(peer.sessionsEnded()) + " sessions ended";
+      if (args.count > 0) gloss += " of the " + std::to_string(args.count) + " asked for";
+      printMessage(err, {"peer", link::text::kTimeOut, gloss, args.port});
       return args.count == 0;
+    }
     clock.idle();
   }
 }
@@ -171,10 +193,19 @@ int runPeer(Context& ctx, PeerArgs& args) {
   if (!args.recordsFile.empty() && !loadRecords(args.recordsFile, args.options.records, ctx.err))
     return kFailed;
   auto port = link::makeSystemSerialPort();
-  if (!port || !port->open(args.port) || !port->applyLineSettings(lineAt(args.baud))) {
-    ctx.err << args.port << ": cannot open the port as a serial line\n";
+  if (!port || !port->open(args.port)) {
+    const Reason reason = port ? portReason(port->lastOpenError()) : Reason{"没有串口", "no serial ports in this build"};
+    printMessage(ctx.err, {link::text::kErrorCaption, link::text::kDownloadPortOpenFailed, "cannot open the port",
+                           args.port, &reason});
     return kFailed;
   }
+  if (!port->applyLineSettings(lineAt(args.baud))) {
+    printMessage(ctx.err, {link::text::kErrorCaption, link::text::kDownloadLineSettingsFailed,
+                           "the line settings could not be applied", args.port});
+    return kFailed;
+  }
+  // Bytes an earlier run left on the line are no part of what comes next.
+  port->purgeReceive();
   link::SystemClock clock;
   link::peer::PacedPort paced(*port, clock, args.baud);
   CommandSink sink(ctx, args);
@@ -182,7 +213,7 @@ int runPeer(Context& ctx, PeerArgs& args) {
   link::SerialPort& line = args.pace ? static_cast<link::SerialPort&>(paced) : *port;
   link::peer::TerminalPeer peer(line, clock, args.options, sink);
   sink.note("listening on " + args.port);
-  const bool done = servePeer(peer, clock, args);
+  const bool done = servePeer(peer, clock, args, ctx.err);
   return done && !sink.failed ? kDone : kFailed;
 }
 

@@ -26,7 +26,7 @@ void addSimulateCommand(CLI::App& app, Context& ctx) {
   };
   auto args = std::make_shared<Args>();
   CLI::App* cmd = app.add_subcommand("simulate", "run keys through the terminal simulator and show the screen");
-  cmd->add_option("file", args->file, "template file (.ATX)")->required();
+  cmd->add_option("file", args->file, "template file (.ATX; - for standard input)")->required();
   cmd->add_option("--keys", args->keys,
                   "comma-separated keys: 0..9 . Enter BS SP Up Down Alpha FN ESC PWR wait:MS")
       ->required();

@@ -18,7 +18,7 @@ void addNewCommand(CLI::App& app, Context& ctx) {
   auto args = std::make_shared<Args>();
   CLI::App* cmd = app.add_subcommand(
       "new", "write the template a new program starts with (--example: with a small application to try)");
-  cmd->add_option("-o,--output", args->out, "template file to write (.ATX)")->required();
+  cmd->add_option("-o,--output", args->out, "template file to write (.ATX; - for standard output)")->required();
   cmd->add_flag("--example", args->example,
                 "add an example application: a menu leading to a stock-in and a stock-out form");
   cmd->callback([&ctx, args] {
@@ -27,7 +27,7 @@ void addNewCommand(CLI::App& app, Context& ctx) {
       buildExampleApplication(t);
     else
       resetToDefaults(t);
-    ctx.exitCode = saveTemplate(args->out, t, ctx.err) ? kDone : kFailed;
+    ctx.exitCode = saveTemplate(args->out, t, ctx.out, ctx.err) ? kDone : kFailed;
   });
 }
 
@@ -38,7 +38,7 @@ void addShowCommand(CLI::App& app, Context& ctx) {
   };
   auto args = std::make_shared<Args>();
   CLI::App* cmd = app.add_subcommand("show", "show a template (forms, menus, lookups, settings)");
-  cmd->add_option("file", args->file, "template file (.ATX)")->required();
+  cmd->add_option("file", args->file, "template file (.ATX; - for standard input)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
   cmd->callback([&ctx, args] {
     Template t;
@@ -60,11 +60,11 @@ void addConvertCommand(CLI::App& app, Context& ctx) {
   };
   auto args = std::make_shared<Args>();
   CLI::App* cmd = app.add_subcommand("convert", "open a template file (any accepted version), save it");
-  cmd->add_option("input", args->in, "template file to read")->required();
-  cmd->add_option("-o,--output", args->out, "template file to write")->required();
+  cmd->add_option("input", args->in, "template file to read (- for standard input)")->required();
+  cmd->add_option("-o,--output", args->out, "template file to write (- for standard output)")->required();
   cmd->callback([&ctx, args] {
     Template t;
-    const bool ok = loadTemplate(args->in, t, ctx.err) && saveTemplate(args->out, t, ctx.err);
+    const bool ok = loadTemplate(args->in, t, ctx.err) && saveTemplate(args->out, t, ctx.out, ctx.err);
     ctx.exitCode = ok ? kDone : kFailed;
   });
 }

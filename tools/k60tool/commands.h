@@ -21,5 +21,6 @@ void addLookupCommand(CLI::App& app, Context& ctx);
 void addCollectCommand(CLI::App& app, Context& ctx);
 void addPeerCommand(CLI::App& app, Context& ctx);
 void addSimulateCommand(CLI::App& app, Context& ctx);
+void addPortsCommand(CLI::App& app, Context& ctx);
 
 }  // namespace k60::tool

@@ -3,59 +3,90 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <iostream>
+#include <optional>
+#include <sstream>
 #include <string>
-#include <utility>
 
 #include "link/link_messages.h"
-
+#include "tools/k60tool/tool_messages.h"
 
 namespace k60::tool {
 namespace {
 
-constexpr std::pair<std::string_view, std::string_view> kGlosses[] = {
-    {link::text::kErrorCaption, "error"},
-    {link::text::kDownloadCaption, "download"},
-    {link::text::kUploadCaption, "collect data"},
-    {link::text::kDownloadPortOpenFailed, "cannot open the port"},
-    {link::text::kDownloadIrSetupFailed, "the IR transceiver could not be set up"},
-    {link::text::kDownloadLineSettingsFailed, "the line settings could not be applied"},
-    {link::text::kCollectPortOpenFailed, "cannot open the port"},
-    {link::text::kCollectIrSetupFailed, "the IR transceiver could not be set up"},
-    {link::text::kTerminalNotReady, "the terminal is not ready"},
-    {link::text::kTerminalMemoryFull, "the terminal's memory is full"},
-    {link::text::kDownloadError, "the download failed: a block was not accepted"},
-    {link::text::kRetryQuestion, "the download failed; try again?"},
-    {link::text::kDownloadDone, "download complete"},
-    {link::text::kCannotOpenFile, "cannot open the file"},
-    {link::text::kCannotCreateFile, "cannot create the file"},
-    {link::text::kTimeOut, "time-out: the terminal stopped answering"},
-    {link::text::kConnectFailed, "no connection: the terminal did not accept the request"},
-    {link::text::kNoDataReceived, "no data received"},
+namespace t = link::text;
+
+// What a message is about: nothing more, the command's file, or its port.
+enum class About { Nothing, File, Port, PortOpen };
+
+struct Gloss {
+  std::string_view text;  // a link text, or a printf format with one %d
+  std::string_view gloss;  // with %d where the text has it
+  About about = About::Nothing;
 };
 
-// Texts with a number in them, by their printf format.
-constexpr std::pair<std::string_view, std::string_view> kFormatGlosses[] = {
-    {link::text::kLookupLineTooLongFormat, "a line of the lookup file is longer than 253 bytes; nothing was sent"},
+constexpr Gloss kGlosses[] = {
+    {t::kErrorCaption, "error"},
+    {t::kDownloadCaption, "download"},
+    {t::kUploadCaption, "collect data"},
+    {t::kDownloadPortOpenFailed, "cannot open the port", About::PortOpen},
+    {t::kDownloadIrSetupFailed, "the IR transceiver could not be set up", About::Port},
+    {t::kDownloadLineSettingsFailed, "the line settings could not be applied", About::Port},
+    {t::kCollectPortOpenFailed, "cannot open the port", About::PortOpen},
+    {t::kCollectIrSetupFailed, "the IR transceiver could not be set up", About::Port},
+    {t::kInvalidBaudRate, "the bit rate is not one of the five; give it with --baud"},
+    {t::kTerminalNotReady, "the terminal is not ready", About::Port},
+    {t::kTerminalMemoryFull, "the terminal's memory is full"},
+    {t::kDownloadError, "the download failed: a block was not accepted"},
+    {t::kRetryQuestion, "the download failed; try again?"},
+    {t::kDownloadDone, "download complete"},
+    {t::kCannotOpenFile, "cannot open the file", About::File},
+    {t::kCannotCreateFile, "cannot create the file", About::File},
+    {t::kCannotWriteFile, "the file could not be written; it was left as it was", About::File},
+    {t::kTimeOut, "time-out: the terminal stopped answering", About::Port},
+    {t::kConnectFailed, "no connection: the terminal did not accept the request", About::Port},
+    {t::kNoDataReceived, "no data received"},
+    {t::kLookupLineTooLongFormat, "line %d of the lookup file is longer than 253 bytes; nothing was sent", About::File},
+    {t::kLookupUtf8LineFormat,
+     "the lookup file is UTF-8 and line %d is not GB2312 text; nothing was sent (--encoding utf-8 converts it)",
+     About::File},
+    {t::kLookupNoGbFormFormat, "line %d of the lookup file has a character without a GB2312 form; nothing was sent",
+     About::File},
 };
 
-bool matchesFormat(std::string_view text, std::string_view format) {
+// The number that `text` holds where `format` has "%d"; nothing when it does not match.
+std::optional<std::string> numberIn(std::string_view text, std::string_view format) {
   const std::size_t at = format.find("%d");
-  if (at == std::string_view::npos) return text == format;
+  if (at == std::string_view::npos) return text == format ? std::optional<std::string>("") : std::nullopt;
   const std::string_view head = format.substr(0, at), tail = format.substr(at + 2);
-  return text.size() > head.size() + tail.size() && text.starts_with(head) && text.ends_with(tail);
+  if (text.size() <= head.size() + tail.size() || !text.starts_with(head) || !text.ends_with(tail)) return std::nullopt;
+  return std::string(text.substr(head.size(), text.size() - head.size() - tail.size()));
+}
+
+const Gloss* glossOf(std::string_view text, std::string* number) {
+  for (const Gloss& g : kGlosses)
+    if (auto n = numberIn(text, g.text)) {
+      *number = *n;
+      return &g;
+    }
+  return nullptr;
+}
+
+std::string filled(std::string_view gloss, const std::string& number) {
+  std::string out(gloss);
+  if (const std::size_t at = out.find("%d"); at != std::string::npos) out.replace(at, 2, number);
+  return out;
 }
 
 constexpr int kBarWidth = 40;
 
 }  // namespace
 
-std::string_view englishGloss(std::string_view systemText) {
-  for (const auto& [text, gloss] : kGlosses)
-    if (text == systemText) return gloss;
-  for (const auto& [format, gloss] : kFormatGlosses)
-    if (matchesFormat(systemText, format)) return gloss;
-  return {};
+std::string englishGloss(std::string_view systemText) {
+  std::string number;
+  const Gloss* g = glossOf(systemText, &number);
+  return g ? filled(g->gloss, number) : std::string();
 }
 
 ConsoleAbilities consoleAbilities(const std::ostream& err) {
@@ -68,17 +99,47 @@ void ConsoleLinkUi::endLine() {
   midLine_ = false;
 }
 
-void ConsoleLinkUi::showMessage(std::string_view text, std::string_view caption, link::MessageIcon) {
+void ConsoleLinkUi::print(std::string_view text, std::string_view caption, bool question) {
   endLine();
-  err_ << caption << ": " << text;
-  if (auto gloss = englishGloss(text); !gloss.empty()) err_ << " (" << gloss << ")";
-  err_ << "\n";
+  std::string number;
+  const Gloss* g = glossOf(text, &number);
+  std::string gloss = g ? filled(g->gloss, number) : std::string();
+  const About about = g ? g->about : About::Nothing;
+  std::string_view subject;
+  Reason reason;
+  if (about == About::File) subject = file_;
+  if (about == About::Port || about == About::PortOpen) subject = portName_;
+  if (about == About::PortOpen && port_) reason = portReason(port_->lastOpenError());
+  if (text == t::kDownloadDone) {
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    char took[32];
+    std::snprintf(took, sizeof took, "%.2f s", seconds);
+    gloss += ": " + (done_ ? done_() + ", " : std::string()) + "in " + took;
+  }
+  std::string line;
+  {
+    std::ostringstream s;
+    printMessage(s, {caption, text, gloss, subject, reason.zh.empty() && reason.en.empty() ? nullptr : &reason});
+    line = s.str();
+  }
+  if (question) line.pop_back();  // the answer goes on the same line
+  err_ << line;
+}
+
+void ConsoleLinkUi::reportDone(std::string_view caption, std::string_view words, std::string_view gloss) {
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  char took[32];
+  std::snprintf(took, sizeof took, "%.2f s", seconds);
+  endLine();
+  printMessage(err_, {caption, words, std::string(gloss) + (done_ ? ", " + done_() : std::string()) + ", in " + took});
+}
+
+void ConsoleLinkUi::showMessage(std::string_view text, std::string_view caption, link::MessageIcon) {
+  print(text, caption, false);
 }
 
 bool ConsoleLinkUi::askYesNo(std::string_view text, std::string_view caption, link::MessageIcon) {
-  endLine();
-  err_ << caption << ": " << text;
-  if (auto gloss = englishGloss(text); !gloss.empty()) err_ << " (" << gloss << ")";
+  print(text, caption, true);
   if (!abilities_.askQuestions) {
     err_ << " -> No\n";
     return false;

@@ -1,9 +1,12 @@
 // k60tool's link environment: the link user interface on the console, and the system's port.
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "link/link_ui.h"
@@ -18,13 +21,26 @@ struct ConsoleAbilities {
   bool askQuestions = false;
 };
 
-// Messages go to `err` in the system's words with an English gloss. Progress bar and record
-// counter are drawn on `err` when it shows progress; questions are asked on `in`, or
-// answered No.
+// Messages go to `err` in the system's words with an English gloss, naming the file or the
+// port they are about and, for a port that cannot be opened, the system's reason. Progress
+// bar and record counter are drawn on `err` when it shows progress; questions are asked on
+// `in`, or answered No.
 class ConsoleLinkUi : public link::LinkUi {
  public:
   ConsoleLinkUi(std::ostream& err, std::istream& in, ConsoleAbilities abilities)
-      : err_(err), in_(in), abilities_(abilities) {}
+      : err_(err), in_(in), abilities_(abilities), start_(std::chrono::steady_clock::now()) {}
+
+  // What the messages name: the file of the command, the port and the port object.
+  void nameFile(std::string file) { file_ = std::move(file); }
+  void namePort(std::string name, const link::SerialPort* port) {
+    portName_ = std::move(name);
+    port_ = port;
+  }
+  // What "下载完毕!" reports besides the time taken, e.g. "program image of 10500 bytes";
+  // asked for when the message is shown.
+  void describeDone(std::function<std::string()> what) { done_ = std::move(what); }
+  // Reports a completed transfer: its words, what was done and how long it took.
+  void reportDone(std::string_view caption, std::string_view words, std::string_view gloss);
 
   void showMessage(std::string_view text, std::string_view caption, link::MessageIcon icon) override;
   bool askYesNo(std::string_view text, std::string_view caption, link::MessageIcon icon) override;
@@ -37,15 +53,21 @@ class ConsoleLinkUi : public link::LinkUi {
 
  private:
   void endLine();
+  void print(std::string_view text, std::string_view caption, bool question);
 
   std::ostream& err_;
   std::istream& in_;
   ConsoleAbilities abilities_;
+  std::chrono::steady_clock::time_point start_;
+  std::string file_, portName_;
+  std::function<std::string()> done_;
+  const link::SerialPort* port_ = nullptr;
   bool midLine_ = false;  // a bar or counter is drawn on the current line
 };
 
-// The English gloss of one of the link's texts; empty for a text it does not know.
-std::string_view englishGloss(std::string_view systemText);
+// The English gloss of one of the link's texts, a line number filled in; empty for a text
+// it does not know.
+std::string englishGloss(std::string_view systemText);
 
 // What the process's console can do; nothing when `err` is not its standard error (the
 // commands run in-process in tests).
