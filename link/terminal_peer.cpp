@@ -42,6 +42,7 @@ void TerminalPeer::step() {
     break;
   }
   checkGap();
+  dropRestOfRead_ = false;  // a command taken after the gap has no read of its own
 }
 
 void TerminalPeer::take(std::uint8_t byte) {
