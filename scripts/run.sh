@@ -8,7 +8,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 scripts/install-deps.sh
 cmake --preset windows
-cmake --build --preset windows --target k60gen k60tool
+cmake --build --preset windows --target k60gen k60tool k60_show_editor
 
 exe=build/windows/k60gen.exe
 if [[ -n "${DISPLAY:-}" ]]; then

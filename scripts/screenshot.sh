@@ -4,6 +4,9 @@
 #   OUT.png        the program as started: the simulated main page with its clock
 #   OUT-menu.png   the command menu opened by a right-click
 #   OUT-about.png  the About box chosen from that menu
+#   OUT-settings.png  the property sheet (Edit) on its settings page, and
+#   OUT-wedge.png  the keyboard wedge dialog opened from that page (only when the build
+#                  tree holds k60_show_editor.exe, which opens them)
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
 #                  form with typed data and the cursor (only when the build tree holds
 #                  k60tool.exe, which writes the example)
@@ -71,6 +74,22 @@ xdotool key Up Up Return  # About is the last item but one
 shot "${out%.png}-about.png"
 xdotool key Return
 
+# The property sheet on its settings page, then the keyboard wedge dialog; a helper of the
+# build opens them (the controls inside a Wine window are out of xdotool's reach). Esc
+# closes the dialog, then the sheet, storing nothing.
+editor=$(dirname "$exe")/tests/win32/k60_show_editor.exe
+if [[ -f "$editor" ]]; then
+  # On the program's own desktop: windows of another desktop are out of its reach.
+  "$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$editor")" settings
+  shot "${out%.png}-settings.png"
+  "$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$editor")" wedge
+  shot "${out%.png}-wedge.png"
+  xdotool key Escape
+  sleep 0.5
+  xdotool key Escape
+  sleep 0.5
+fi
+
 if [[ -n "$example" ]]; then
   # A click on the housing (no key) gives the program the keyboard; then Ctrl+O.
   xdotool mousemove --window "$window" --sync 90 20 click 1
@@ -79,6 +98,9 @@ if [[ -n "$example" ]]; then
   xdotool type --delay 20 "$(winpath "$example")"
   xdotool key Return
   sleep 1
+  # A successful Open shows the property sheet; Esc cancels it.
+  xdotool key Escape
+  sleep 0.5
   # The key labelled 1 starts the application (its menu), again opens form 1; then 1, 2, 3.
   for k in 7 7 7 8 9; do press_key "$k"; done
   xdotool mousemove --window "$window" --sync 170 390

@@ -21,10 +21,16 @@ step() {  # step NAME COMMAND...
   return 1
 }
 
+shots=build/windows/screenshots
+
 summary() {
   echo
   echo "=== Summary"
   printf '  %s\n' "${results[@]}"
+  if compgen -G "$shots/*.png" >/dev/null; then
+    echo "Screenshots of this run, in $PWD/$shots:"
+    (cd "$shots" && ls -1 ./*.png | sed 's|^\./|  |')
+  fi
   if [[ $failed -eq 0 ]]; then
     echo "All builds and tests passed."
   else
@@ -40,6 +46,9 @@ step "native: configure" cmake --preset native &&
   step "native: build" cmake --build --preset native &&
   step "native: test" ctest --preset native
 
+# The Windows tests and the screenshot script both add to the directory: it holds this
+# run's screenshots only.
+rm -rf "$shots"
 step "windows: configure" cmake --preset windows &&
   step "windows: build" cmake --build --preset windows &&
   step "windows: test (Wine, Xvfb)" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows &&

@@ -1,28 +1,26 @@
 // The About box: everything it shows is in the AboutBox dialog resource.
 #include "shell/win32/about_box.h"
 
+#include "ui/win32/dialog.h"
+
 namespace k60::shell {
 namespace {
 
-INT_PTR CALLBACK aboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-  switch (msg) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_COMMAND:
-      // Esc and the close box arrive as IDCANCEL; closing on them too is friendlier.
-      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-      }
-      break;
+class AboutBox : public ui::Dialog {
+ protected:
+  bool onCommand(int id, int) override {
+    // Esc and the close box arrive as IDCANCEL; closing on them too is friendlier.
+    if (id != IDOK && id != IDCANCEL) return false;
+    end(id);
+    return true;
   }
-  return FALSE;
-}
+};
 
 }  // namespace
 
 INT_PTR showAboutBox(HINSTANCE instance, HWND owner) {
-  return DialogBoxParamW(instance, L"AboutBox", owner, aboutProc, 0);
+  AboutBox box;
+  return box.runModal(instance, L"AboutBox", owner);
 }
 
 }  // namespace k60::shell

@@ -1,58 +1,54 @@
 // ComSettingDlg: two drop-down lists over the template's two COM setting bytes.
 #include "shell/win32/com_settings_dialog.h"
 
+#include <string>
+
 #include "resources/resource_ids.h"
+#include "template/choice_lists.h"
+#include "ui/win32/combo_box.h"
+#include "ui/win32/dialog.h"
 
 namespace k60::shell {
 namespace {
 
-constexpr const wchar_t* kPorts[] = {L"COM1", L"COM2", L"COM3", L"COM4", L"COM5", L"COM6"};
-constexpr const wchar_t* kRates[] = {L"115200", L"57600", L"38400", L"19200", L"9600"};
+class ComSettingsDialog : public ui::Dialog {
+ public:
+  explicit ComSettingsDialog(Template& t) : t_(t) {}
 
-template <std::size_t N>
-void fillList(HWND dialog, int id, const wchar_t* const (&items)[N], int selected) {
-  HWND list = GetDlgItem(dialog, id);
-  for (const wchar_t* item : items) SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-  // A damaged template's index outside the list selects nothing (CB_ERR).
-  SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-}
-
-// The selected position; a list left without a selection keeps the stored index.
-std::uint8_t selectedIndex(HWND dialog, int id, std::uint8_t stored) {
-  const LRESULT pos = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-  return pos == CB_ERR ? stored : static_cast<std::uint8_t>(pos);
-}
-
-INT_PTR CALLBACK comSettingsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* t = reinterpret_cast<Template*>(GetWindowLongPtrW(dialog, DWLP_USER));
-  switch (message) {
-    case WM_INITDIALOG:
-      t = reinterpret_cast<Template*>(lParam);
-      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-      fillList(dialog, IDC_COM_PORT, kPorts, t->comPort());
-      fillList(dialog, IDC_COM_BAUD_RATE, kRates, t->comRate());
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK) {
-        t->setComPort(selectedIndex(dialog, IDC_COM_PORT, t->comPort()));
-        t->setComRate(selectedIndex(dialog, IDC_COM_BAUD_RATE, t->comRate()));
-        EndDialog(dialog, 1);
-        return TRUE;
-      }
-      if (LOWORD(wParam) == IDCANCEL) {
-        EndDialog(dialog, 0);
-        return TRUE;
-      }
-      return FALSE;
-    default:
-      return FALSE;
+ protected:
+  BOOL onInit() override {
+    ui::fillCombo(item(IDC_COM_PORT), choices::kComPorts, t_.comPort());
+    HWND rates = item(IDC_COM_BAUD_RATE);
+    for (std::uint32_t rate : choices::kComRates) ui::addComboItem(rates, std::to_string(rate));
+    // A damaged template's index outside the list selects nothing (CB_ERR).
+    SendMessageW(rates, CB_SETCURSEL, t_.comRate(), 0);
+    return TRUE;
   }
-}
+
+  bool onCommand(int id, int) override {
+    if (id == IDOK) {
+      // A list left without a selection keeps the stored index.
+      t_.setComPort(ui::comboSelection(item(IDC_COM_PORT), t_.comPort()));
+      t_.setComRate(ui::comboSelection(item(IDC_COM_BAUD_RATE), t_.comRate()));
+      end(1);
+      return true;
+    }
+    if (id == IDCANCEL) {
+      end(0);
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  Template& t_;
+};
 
 }  // namespace
 
 INT_PTR showComSettingsDialog(HINSTANCE instance, HWND owner, Template& t) {
-  return DialogBoxParamW(instance, L"ComSettingDlg", owner, comSettingsProc, reinterpret_cast<LPARAM>(&t));
+  ComSettingsDialog dialog(t);
+  return dialog.runModal(instance, L"ComSettingDlg", owner);
 }
 
 }  // namespace k60::shell

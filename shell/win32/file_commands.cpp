@@ -9,13 +9,13 @@
 #include "template/atx_file.h"
 #include "template/defaults.h"
 #include "template/win32/utf16_text.h"
+#include "ui/win32/message_box.h"
 
 namespace k60::shell {
 namespace {
 
 void showError(HWND owner, std::string_view message) {
-  MessageBoxW(owner, utf8ToUtf16(std::string(message)).c_str(),
-              utf8ToUtf16(std::string(kErrorCaption)).c_str(), MB_ICONWARNING);
+  ui::messageBox(owner, message, kErrorCaption, MB_ICONWARNING);
 }
 
 // The format message belongs to whatever window the user is looking at.
@@ -24,12 +24,12 @@ HWND activeOrMain(const AppState& app) {
   return active ? active : app.mainWindow;
 }
 
+}  // namespace
+
 // The simulated terminal must not keep running forms of the template it had before.
 void restartSimulator(AppState& app) {
   if (sim::Simulator* simulator = sim::faceSimulator(app.faceWindow)) simulator->reset();
 }
-
-}  // namespace
 
 bool saveChangesIfWanted(AppState& app) {
   if (!app.tmpl.changed()) return true;

@@ -25,6 +25,9 @@ bool openTemplateFile(AppState& app);
 bool saveTemplate(AppState& app);
 bool saveTemplateAs(AppState& app);
 
+// The simulated terminal starts again on its main page with the template as it is now.
+void restartSimulator(AppState& app);
+
 // WM_CLOSE: after the question, destroys the main window unless the user cancelled.
 void closeMainWindow(AppState& app);
 

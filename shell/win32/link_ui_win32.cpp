@@ -4,7 +4,7 @@
 #include <string>
 
 #include "link/link_messages.h"
-#include "template/win32/utf16_text.h"
+#include "ui/win32/message_box.h"
 
 namespace k60::shell {
 
@@ -33,14 +33,12 @@ HWND WindowsLinkUi::ownerFor(std::string_view text) const {
 
 void WindowsLinkUi::showMessage(std::string_view text, std::string_view caption, link::MessageIcon icon) {
   discardQueuedInput();
-  MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(), utf8ToUtf16(std::string(caption)).c_str(),
-              MB_OK | messageBoxIcon(icon));
+  ui::messageBox(ownerFor(text), text, caption, MB_OK | messageBoxIcon(icon));
 }
 
 bool WindowsLinkUi::askYesNo(std::string_view text, std::string_view caption, link::MessageIcon icon) {
   discardQueuedInput();
-  return MessageBoxW(ownerFor(text), utf8ToUtf16(std::string(text)).c_str(),
-                     utf8ToUtf16(std::string(caption)).c_str(), MB_YESNO | messageBoxIcon(icon)) == IDYES;
+  return ui::messageBox(ownerFor(text), text, caption, MB_YESNO | messageBoxIcon(icon)) == IDYES;
 }
 
 }  // namespace k60::shell

@@ -11,13 +11,12 @@
 #include "shell/win32/program_dir.h"
 #include "simulator/win32/face_window.h"
 #include "template/defaults.h"
+#include "ui/win32/window_data.h"
 
 namespace k60::shell {
 namespace {
 
-AppState* appOf(HWND hwnd) {
-  return reinterpret_cast<AppState*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+AppState* appOf(HWND hwnd) { return ui::windowData<AppState>(hwnd); }
 
 // The order matters: the face window's first paint must already see the defaults.
 bool onCreate(AppState& app, HWND hwnd) {
@@ -36,7 +35,7 @@ bool onCreate(AppState& app, HWND hwnd) {
 LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* app = static_cast<AppState*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(app));
+    ui::bindWindowData(hwnd, app);
     // Known from the start, so that the face window can own its menu from WM_CREATE on.
     app->mainWindow = hwnd;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -59,7 +58,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_NCDESTROY:
       app->mainWindow = nullptr;
       app->faceWindow = nullptr;
-      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+      ui::bindWindowData<AppState>(hwnd, nullptr);
       break;
   }
   return DefWindowProcW(hwnd, msg, wParam, lParam);

@@ -9,7 +9,7 @@
 #include "simulator/win32/face_mouse.h"
 #include "simulator/win32/face_paint.h"
 #include "simulator/win32/face_window_data.h"
-#include "template/win32/utf16_text.h"
+#include "ui/win32/message_box.h"
 
 namespace k60::sim {
 namespace {
@@ -49,8 +49,7 @@ void FaceHost::pendingLetterCleared() {
 }
 
 void FaceHost::showNoProgramMessage(std::string_view text, std::string_view caption) {
-  MessageBoxW(GetParent(face_.hwnd), utf8ToUtf16(std::string(text)).c_str(),
-              utf8ToUtf16(std::string(caption)).c_str(), MB_OK | MB_ICONWARNING);
+  ui::messageBox(GetParent(face_.hwnd), text, caption, MB_OK | MB_ICONWARNING);
 }
 
 // The key press that led here may never see its button release: end it now.

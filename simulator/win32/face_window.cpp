@@ -8,6 +8,7 @@
 #include "simulator/win32/face_paint.h"
 #include "simulator/win32/face_window_data.h"
 #include "simulator/win32/lcd_font.h"
+#include "ui/win32/window_data.h"
 
 namespace k60::sim {
 namespace {
@@ -15,14 +16,12 @@ namespace {
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kClockPeriodMs = 100;
 
-FaceWindow* faceOf(HWND hwnd) {
-  return reinterpret_cast<FaceWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-}
+FaceWindow* faceOf(HWND hwnd) { return ui::windowData<FaceWindow>(hwnd); }
 
 bool attach(HWND hwnd, const CREATESTRUCTW& cs) {
   const auto* params = static_cast<const FaceWindowParams*>(cs.lpCreateParams);
   if (!params || !params->tmpl) return false;
-  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new FaceWindow(hwnd, *params->tmpl)));
+  ui::bindWindowData(hwnd, new FaceWindow(hwnd, *params->tmpl));
   return true;
 }
 
@@ -85,7 +84,7 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   FaceWindow* face = faceOf(hwnd);
   if (!face) return DefWindowProcW(hwnd, msg, wParam, lParam);
   if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    ui::bindWindowData<FaceWindow>(hwnd, nullptr);
     delete face;
     return DefWindowProcW(hwnd, msg, wParam, lParam);
   }

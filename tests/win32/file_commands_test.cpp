@@ -24,6 +24,7 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::answerFileDialog;
 using testsupport::answerMessageBox;
+using testsupport::answerPropertySheet;
 using testsupport::ModalSeen;
 using testsupport::ModalStep;
 using testsupport::runModalSteps;
@@ -143,8 +144,12 @@ TEST_F(FileCommandsTest, NewOnAnUnchangedTemplateAsksNothingAndStartsFromTheDefa
   ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
   ASSERT_NE(defaultsOfEdited(), edited);
 
-  command(IDM_NEW, {});
+  int page = -1;
+  command(IDM_NEW, {answerPropertySheet(IDCANCEL, [&](HWND sheet) {
+            page = PropSheet_HwndToIndex(sheet, PropSheet_GetCurrentPageHwnd(sheet));
+          })});
 
+  EXPECT_EQ(page, 0) << "the sheet opens on the form page";
   EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
   EXPECT_EQ(app.tmpl.comRate(), 3) << "New keeps the COM port settings";
   EXPECT_FALSE(app.tmpl.changed());
@@ -167,7 +172,7 @@ TEST_F(FileCommandsTest, NewQuestionCancelChangesNothing) {
 TEST_F(FileCommandsTest, NewQuestionNoDiscardsTheEdits) {
   editTemplate();
   ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_NEW, {answerMessageBox(IDNO)});
+  command(IDM_NEW, {answerMessageBox(IDNO), answerPropertySheet(IDCANCEL)});
 
   EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
   EXPECT_FALSE(app.tmpl.changed());
@@ -178,7 +183,7 @@ TEST_F(FileCommandsTest, NewQuestionNoDiscardsTheEdits) {
 TEST_F(FileCommandsTest, NewQuestionYesSavesToTheCurrentFileThenStartsAfresh) {
   editTemplate();
   ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_NEW, {answerMessageBox(IDYES)});
+  command(IDM_NEW, {answerMessageBox(IDYES), answerPropertySheet(IDCANCEL)});
 
   expectTemplateFile(dir / L"old.ATX", edited);
   EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
@@ -214,7 +219,7 @@ TEST_F(FileCommandsTest, NewQuestionYesWithAFailingSaveReportsItAndKeepsTheTempl
 TEST_F(FileCommandsTest, OpenReadsTheChosenFileAndLeavesTheChangedFlagAlone) {
   const fs::path good = writeOtherTemplate(L"good.ATX");
   ModalSeen dialog;
-  command(IDM_OPEN, {answerFileDialog(good.wstring(), true, &dialog)});
+  command(IDM_OPEN, {answerFileDialog(good.wstring(), true, &dialog), answerPropertySheet(IDCANCEL)});
 
   EXPECT_EQ(dialog.owner, main);
   EXPECT_EQ(dialog.filters, (std::vector<std::wstring>{L"应用程序模板文件 (*.ATX)", L"所有文件 (*.*)"}));
@@ -238,7 +243,7 @@ TEST_F(FileCommandsTest, OpenQuestionNoDiscardsTheEditsForTheFile) {
   editTemplate();
   const fs::path good = writeOtherTemplate(L"good.ATX");
   ModalSeen question;
-  command(IDM_OPEN, {answerMessageBox(IDNO, &question), answerFileDialog(good.wstring())});
+  command(IDM_OPEN, {answerMessageBox(IDNO, &question), answerFileDialog(good.wstring()), answerPropertySheet(IDCANCEL)});
 
   expectSaveQuestion(question);
   EXPECT_EQ(app.tmpl.password(), "777");
@@ -250,7 +255,7 @@ TEST_F(FileCommandsTest, OpenQuestionYesSavesFirstThenOpens) {
   editTemplate();
   const fs::path good = writeOtherTemplate(L"good.ATX");
   command(IDM_OPEN, {answerMessageBox(IDYES), answerFileDialog((dir / L"mine").wstring()),
-                     answerFileDialog(good.wstring())});
+                     answerFileDialog(good.wstring()), answerPropertySheet(IDCANCEL)});
 
   expectTemplateFile(dir / L"mine.ATX", edited);
   EXPECT_EQ(app.tmpl.password(), "777");

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +30,31 @@ inline HWND findThreadWindow(const wchar_t* className) {
         wchar_t title[8] = {};
         GetWindowTextW(hwnd, title, 8);
         if (IsWindowVisible(hwnd) && wcscmp(name, s->className) == 0 && wcscmp(title, L"进行中") != 0) {
+          s->found = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A visible top-level dialog of this thread with the given title: the property sheet and a
+// dialog it opened are both shown at once, so they are told apart by name.
+inline HWND findDialogTitled(const std::wstring& title) {
+  struct Search {
+    const std::wstring* title;
+    HWND found;
+  } search = {&title, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND hwnd, LPARAM lParam) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lParam);
+        wchar_t name[32] = {};
+        GetClassNameW(hwnd, name, 32);
+        std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
+        text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+        if (IsWindowVisible(hwnd) && wcscmp(name, L"#32770") == 0 && text == *s->title) {
           s->found = hwnd;
           return FALSE;
         }
@@ -197,6 +224,18 @@ inline ModalStep answerFileDialog(const std::wstring& name, bool ok = true, Moda
     }
     if (!name.empty()) SetWindowTextW(fileNameBox(dialog), name.c_str());
     pressButton(dialog, ok ? IDOK : IDCANCEL);
+    return true;
+  };
+}
+
+// The template editor's property sheet: `act` works on it (the sheet's window), then the
+// sheet is closed with OK (IDOK) or Cancel (IDCANCEL) as its buttons do.
+inline ModalStep answerPropertySheet(int button, std::function<void(HWND)> act = {}) {
+  return [=] {
+    HWND sheet = findDialogTitled(L"应用程序模板");
+    if (!sheet || !IsWindowEnabled(sheet)) return false;
+    if (act) act(sheet);
+    PropSheet_PressButton(sheet, button == IDOK ? PSBTN_OK : PSBTN_CANCEL);
     return true;
   };
 }

@@ -5,8 +5,9 @@
 //   drive_k60gen.exe K60GEN.EXE WORKDIR
 //
 // WORKDIR (a Windows path) holds example.atx and lookup.txt. The program opens the
-// template, downloads it, downloads the lookup file, collects the records into
-// "collected data.TXT" (and opens them in Notepad), then once more through the IR
+// template (and cancels the property sheet that follows), downloads it, downloads the
+// lookup file, collects the records into "collected data.TXT" (and opens them in
+// Notepad), then once more through the IR
 // transceiver into collected_ir.TXT, and exits. Every window met is printed; the exit status
 // is 0 when each showed what a user expects.
 #include <windows.h>
@@ -147,6 +148,19 @@ void answer(Program& p, const Answer& a) {
   waitGone(dialog);
 }
 
+// The property sheet that a successful Open shows: closed with Cancel, as a user who only
+// wanted to look would.
+void cancelPropertySheet(Program& p) {
+  HWND sheet = waitFor([&]() -> HWND {
+    HWND found = findDialog(p.thread, false);
+    return found && textOf(found) == L"应用程序模板" ? found : nullptr;
+  });
+  if (!sheet) return fail("the property sheet did not open after Open");
+  std::printf("property sheet \"%s\": Cancel\n", utf8(textOf(sheet)).c_str());
+  press(sheet, IDCANCEL);
+  waitGone(sheet);
+}
+
 void run(Program& p, int command, const std::vector<Answer>& answers) {
   std::printf("command %d\n", command);
   PostMessageW(p.main, WM_COMMAND, command, 0);
@@ -194,6 +208,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   const Answer done{false, L"下载完毕!", IDOK};
   run(p, IDM_OPEN, {{true, dir + L"example.atx", IDOK}});
+  cancelPropertySheet(p);
   run(p, IDM_DOWNLOAD_PROGRAM_SERIAL, {done});
   run(p, IDM_DOWNLOAD_LOOKUP_SERIAL, {{true, dir + L"lookup.txt", IDOK}, done});
   run(p, IDM_COLLECT_SERIAL, {{true, dir + L"collected data.TXT", IDOK}, {false, L"Done : 150 records received.", IDYES}});

@@ -1,0 +1,20 @@
+// The pages of the property sheet, one maker per page. A page object takes its working copy
+// when its window is first created and writes it back on OK.
+#pragma once
+
+#include <memory>
+
+#include "editor/win32/sheet_context.h"
+#include "ui/win32/dialog.h"
+
+namespace k60::editor {
+
+std::unique_ptr<ui::Dialog> makeFormPage(SheetContext& context);
+std::unique_ptr<ui::Dialog> makeEmptyPage(SheetContext& context);
+std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context);
+
+// The keyboard wedge dialog, opened by the settings page: its OK writes the template at
+// once. Returns 1 for OK, 0 for Cancel.
+INT_PTR showKeyboardWedgeDialog(HINSTANCE instance, HWND owner, Template& t);
+
+}  // namespace k60::editor

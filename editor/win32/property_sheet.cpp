@@ -1,0 +1,50 @@
+// The property sheet frame: the six pages in tab order and the sheet's header.
+#include "editor/win32/property_sheet.h"
+
+#include <array>
+#include <iterator>
+#include <vector>
+
+#include "editor/win32/pages.h"
+
+namespace k60::editor {
+namespace {
+
+struct PageEntry {
+  const wchar_t* resource;  // the page's tab text is its dialog resource's caption
+  std::unique_ptr<ui::Dialog> (*make)(SheetContext&);
+};
+
+constexpr PageEntry kPages[] = {
+    {L"FORMDLG", makeFormPage},
+    {L"MENUDLG", makeEmptyPage},
+    {L"LOOKUPDLG", makeEmptyPage},
+    {L"BARCODESETTINGDLG", makeEmptyPage},
+    {L"SETTINGSDLG", makeSettingsPage},
+    {L"STARTUPDLG", makeEmptyPage},
+};
+
+}  // namespace
+
+bool showPropertySheet(SheetContext& context) {
+  std::vector<std::unique_ptr<ui::Dialog>> pages;
+  std::vector<PROPSHEETPAGEW> sheetPages;
+  for (const PageEntry& entry : kPages) {
+    pages.push_back(entry.make(context));
+    sheetPages.push_back(pages.back()->sheetPage(context.instance, entry.resource));
+  }
+  PROPSHEETHEADERW header = {};
+  header.dwSize = sizeof header;
+  // The icon is named, but the program has no resource of that name: the sheet shows none.
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USEICONID;
+  header.hwndParent = context.owner;
+  header.hInstance = context.instance;
+  header.pszIcon = L"ORVZQ";
+  header.pszCaption = L"应用程序模板";
+  header.nPages = static_cast<UINT>(sheetPages.size());
+  header.nStartPage = 0;
+  header.ppsp = sheetPages.data();
+  return PropertySheetW(&header) >= 0;
+}
+
+}  // namespace k60::editor

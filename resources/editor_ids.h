@@ -1,0 +1,43 @@
+// Control ids of the template editor's pages and dialogs (plain #defines: windres reads this
+// too). Every dialog follows one scheme: 101.. check boxes, 201.. buttons, 401.. radios,
+// 501.. labels the program changes, 601.. edit boxes, 700.. drop-down lists.
+#pragma once
+
+// Settings page SETTINGSDLG. Check boxes 101..112 protect the functions of system settings
+// bytes 8..19, in that order.
+#define IDC_SECURITY_SETTINGS_MENU  101
+#define IDC_SECURITY_EDIT_DATA      102
+#define IDC_SECURITY_DELETE_DATA    103
+#define IDC_SECURITY_DATE_TIME      104
+#define IDC_SECURITY_DOWNLOAD_PROG  105
+#define IDC_SECURITY_DOWNLOAD_LOOK  106
+#define IDC_SECURITY_UPLOAD_PORT    107
+#define IDC_SECURITY_DOWNLOAD_PORT  108
+#define IDC_SECURITY_RATE           109
+#define IDC_SECURITY_BACKLIGHT      110
+#define IDC_SECURITY_DATA_ERASE     111
+#define IDC_SECURITY_RECORD_PROMPT  112
+#define IDC_KEYBOARD_WEDGE          201
+#define IDC_PASSWORD                601
+#define IDC_UPLOAD_PORT             701
+#define IDC_DOWNLOAD_PORT           702
+#define IDC_RATE                    703
+#define IDC_BACKLIGHT               704
+#define IDC_DATA_ERASE              705
+#define IDC_RECORD_PROMPT           706
+
+// Keyboard wedge dialog KeyboardWedgeDlg. Each radio group is consecutive, in value order.
+#define IDC_WEDGE_NUMERIC_KEYPAD    101
+#define IDC_WEDGE_CRLF              102
+#define IDC_DIGIT_LAYOUT_NORMAL     401
+#define IDC_DIGIT_LAYOUT_LOWER      402
+#define IDC_DIGIT_LAYOUT_UPPER      403
+#define IDC_SHIFT_LOCK_NORMAL       404
+#define IDC_SHIFT_LOCK_CAPITAL      405
+#define IDC_SHIFT_LOCK_SHIFT        406
+#define IDC_CAPS_LOCK_DETECT        407
+#define IDC_CAPS_LOCK_ALWAYS        408
+#define IDC_CAPS_LOCK_IGNORE        409
+#define IDC_WEDGE_DELAY             601
+#define IDC_WEDGE_TIMEOUT           602
+#define IDC_WEDGE_KEYBOARD          701

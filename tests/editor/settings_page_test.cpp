@@ -1,0 +1,164 @@
+// The settings page's model and the keyboard wedge dialog's: working copy, controls, OK.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "editor/keyboard_wedge.h"
+#include "editor/settings_page.h"
+#include "resources/editor_ids.h"
+#include "template/barcode_record.h"
+#include "template/defaults.h"
+#include "template/lookup_record.h"
+
+namespace k60::editor {
+namespace {
+
+std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+
+class SettingsModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override { resetToDefaults(t); }
+  Template t;
+};
+
+TEST_F(SettingsModelTest, ControlsChangeOnlyTheWorkingCopyUntilApply) {
+  const auto before = storeOf(t);
+  SettingsPageModel page(t);
+  EXPECT_TRUE(page.toggle(IDC_SECURITY_SETTINGS_MENU));
+  EXPECT_TRUE(page.toggle(IDC_SECURITY_RECORD_PROMPT));
+  page.select(IDC_UPLOAD_PORT, 3);
+  page.select(IDC_RECORD_PROMPT, 1);
+  page.passwordChanged("2468");
+  EXPECT_EQ(storeOf(t), before) << "a page that is cancelled never applies";
+
+  page.apply(t);
+  const SettingsRecord s = t.settings();
+  EXPECT_TRUE(s.securityCheck(SecurityCheck::SettingsMenu));
+  EXPECT_TRUE(s.securityCheck(SecurityCheck::RecordPrompt));
+  EXPECT_FALSE(s.securityCheck(SecurityCheck::EditData));
+  EXPECT_EQ(s.uploadPort(), 3);
+  EXPECT_EQ(s.recordPrompt(), 1);
+  EXPECT_EQ(t.password(), "2468");
+  EXPECT_EQ(s.backlightDuration(), SettingsRecord::kBacklightDuration) << "the unedited byte is copied back as is";
+}
+
+TEST_F(SettingsModelTest, EveryControlShowsItsOwnByte) {
+  auto record = t.block(Block::Settings);
+  for (std::size_t i = 0; i < record.size(); ++i) record[i] = static_cast<std::uint8_t>(i + 1);
+  SettingsPageModel page(t);
+  for (const SettingsControl& c : kSecurityBoxes) EXPECT_EQ(page.value(c.id), c.offset + 1) << c.id;
+  const std::vector<std::size_t> listBytes = {0, 1, 2, 3, 5, 6};
+  for (std::size_t i = 0; i < kSettingsLists.size(); ++i)
+    EXPECT_EQ(page.value(kSettingsLists[i].id), listBytes[i] + 1) << kSettingsLists[i].id;
+  EXPECT_EQ(kSettingsLists[0].items->size(), 4u) << "the keyboard interface is an upload port only";
+  EXPECT_EQ(kSettingsLists[1].items->size(), 3u);
+}
+
+TEST_F(SettingsModelTest, ACheckBoxFlipsItsByteAndADamagedByteFlipsToZero) {
+  t.settings().setByte(9, 7);
+  SettingsPageModel page(t);
+  EXPECT_FALSE(page.toggle(IDC_SECURITY_EDIT_DATA));
+  EXPECT_EQ(page.value(IDC_SECURITY_EDIT_DATA), 0);
+  EXPECT_TRUE(page.toggle(IDC_SECURITY_EDIT_DATA));
+  EXPECT_EQ(page.value(IDC_SECURITY_EDIT_DATA), 1);
+}
+
+TEST_F(SettingsModelTest, ThePasswordIsCutAtTenBytesAndFillsTheSlotWithoutTerminator) {
+  SettingsPageModel page(t);
+  const TextAnswer answer = page.passwordChanged("12345678901");
+  EXPECT_EQ(answer.show, "1234567890");
+  page.apply(t);
+  const auto slot = t.block(Block::Password);
+  EXPECT_TRUE(std::equal(slot.begin(), slot.end(), "1234567890"));
+
+  SettingsPageModel shorter(t);
+  EXPECT_EQ(shorter.password(), "1234567890");
+  shorter.passwordChanged("12");
+  shorter.apply(t);
+  EXPECT_EQ(t.password(), "12");
+  EXPECT_EQ(slot[2], 0);
+  EXPECT_EQ(slot[3], '4') << "the bytes after the terminator keep their value";
+}
+
+TEST_F(SettingsModelTest, AnUneditedPasswordKeepsItsBytes) {
+  const std::uint8_t damaged[] = {0xFF, 0xFE, '1', 0, 0xAA, 0, 0, 0, 0, 0};
+  std::copy(std::begin(damaged), std::end(damaged), t.block(Block::Password).begin());
+  const auto before = storeOf(t);
+  SettingsPageModel page(t);
+  page.apply(t);
+  EXPECT_EQ(storeOf(t), before);
+}
+
+// ---- Keyboard wedge ----
+
+TEST_F(SettingsModelTest, WedgeOkOnANewTemplateStoresDetectAndKeepsTheLineEnd) {
+  writeWedge(t, readWedge(t));
+  EXPECT_EQ(t.barcode().byte(BarcodeRecord::kWedgeOptions), 0x80);
+  EXPECT_EQ(t.extension().byte(ExtensionBlock::kWedgeCrLf), 1);
+}
+
+TEST_F(SettingsModelTest, WedgeCapsLockIsReadFromItsBitsAndWrittenAsOneBit) {
+  struct Case {
+    std::uint8_t stored;  // bits 5-7 of byte 4
+    int shown;
+    std::uint8_t written;
+  };
+  const std::vector<Case> cases = {
+      {0x00, 0, 0x80}, {0x80, 0, 0x80}, {0x40, 1, 0x40}, {0x60, 1, 0x40},
+      {0xE0, 1, 0x40}, {0x20, 2, 0x20}, {0xA0, 2, 0x20},
+  };
+  for (const Case& c : cases) {
+    t.barcode().setByte(BarcodeRecord::kWedgeOptions, c.stored | 0x1F);
+    const WedgeForm form = readWedge(t);
+    EXPECT_EQ(form.capsLock, c.shown) << int(c.stored);
+    writeWedge(t, form);
+    EXPECT_EQ(t.barcode().byte(BarcodeRecord::kWedgeOptions) & 0xE0, c.written) << int(c.stored);
+  }
+}
+
+TEST_F(SettingsModelTest, WedgeOkWritesEveryFieldAndLimitsTheNumbers) {
+  WedgeForm form = readWedge(t);
+  EXPECT_EQ(form.delay, "0");
+  EXPECT_EQ(form.timeout, "0");
+  form.keyboardType = 27;
+  form.numericKeypad = true;
+  form.shiftLock = 2;
+  form.digitLayout = 1;
+  form.capsLock = 2;
+  form.crLf = false;
+  form.delay = "999";
+  form.timeout = "";
+  const auto before = storeOf(t);
+  writeWedge(t, form);
+
+  const BarcodeRecord b = t.barcode();
+  EXPECT_EQ(b.keyboardType(), 27);
+  EXPECT_EQ(b.byte(BarcodeRecord::kWedgeOptions), 0x20 | (1 << 3) | (2 << 1) | 1);
+  EXPECT_EQ(b.keyDelay(), 255);
+  EXPECT_EQ(b.wedgeTimeout(), 0);
+  EXPECT_EQ(t.extension().byte(ExtensionBlock::kWedgeCrLf), 0);
+  // Nothing else of the template moved.
+  const auto after = storeOf(t);
+  const std::size_t barcode = blockSpan(Block::Barcode).offset, ext = blockSpan(Block::Extension).offset;
+  for (std::size_t i = 0; i < after.size(); ++i) {
+    const bool wedgeByte = i == barcode + 3 || i == barcode + 4 || i == barcode + 8 || i == barcode + 23 || i == ext + 1;
+    if (!wedgeByte) {
+      EXPECT_EQ(after[i], before[i]) << "byte " << i;
+    }
+  }
+}
+
+TEST_F(SettingsModelTest, WedgeValuesNoControlCanShowAreKeptOnOk) {
+  t.barcode().setKeyboardType(40);
+  t.barcode().setDigitLayout(3);
+  WedgeForm form = readWedge(t);
+  EXPECT_EQ(form.keyboardType, -1);
+  EXPECT_EQ(form.digitLayout, -1);
+  writeWedge(t, form);
+  EXPECT_EQ(t.barcode().keyboardType(), 40);
+  EXPECT_EQ(t.barcode().digitLayout(), 3);
+}
+
+}  // namespace
+}  // namespace k60::editor

@@ -1,0 +1,22 @@
+// Drop-down lists filled from the template's choice texts, and their selection.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "template/choice_lists.h"
+
+namespace k60::ui {
+
+void addComboItem(HWND combo, std::string_view utf8);
+
+// Fills the list in order and selects `selected`; a position outside the list (a damaged
+// template's value) selects nothing.
+void fillCombo(HWND combo, choices::List items, int selected);
+
+// The selected position, or `kept` when nothing is selected.
+std::uint8_t comboSelection(HWND combo, std::uint8_t kept);
+
+}  // namespace k60::ui

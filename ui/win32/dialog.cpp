@@ -1,0 +1,71 @@
+// The shared dialog procedure of the program's dialogs and property-sheet pages.
+#include "ui/win32/dialog.h"
+
+#include "ui/win32/window_data.h"
+
+namespace k60::ui {
+
+INT_PTR Dialog::runModal(HINSTANCE instance, const wchar_t* name, HWND owner) {
+  instance_ = instance;
+  return DialogBoxParamW(instance, name, owner, modalProc, reinterpret_cast<LPARAM>(this));
+}
+
+PROPSHEETPAGEW Dialog::sheetPage(HINSTANCE instance, const wchar_t* name) {
+  instance_ = instance;
+  PROPSHEETPAGEW page = {};
+  page.dwSize = sizeof page;
+  page.dwFlags = PSP_DEFAULT;
+  page.hInstance = instance;
+  page.pszTemplate = name;
+  page.pfnDlgProc = pageProc;
+  page.lParam = reinterpret_cast<LPARAM>(this);
+  return page;
+}
+
+BOOL Dialog::attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  bindDialogData(hwnd, this);
+  return onInit();
+}
+
+// A modal dialog gets its object in WM_INITDIALOG's lParam.
+INT_PTR CALLBACK Dialog::modalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG) return reinterpret_cast<Dialog*>(lParam)->attach(hwnd);
+  return dispatch(dialogData<Dialog>(hwnd), msg, wParam, lParam);
+}
+
+// A page gets its PROPSHEETPAGE, whose lParam is the object.
+INT_PTR CALLBACK Dialog::pageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_INITDIALOG)
+    return reinterpret_cast<Dialog*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam)->attach(hwnd);
+  return dispatch(dialogData<Dialog>(hwnd), msg, wParam, lParam);
+}
+
+INT_PTR Dialog::dispatch(Dialog* self, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!self) return FALSE;  // messages before WM_INITDIALOG (WM_SETFONT)
+  switch (msg) {
+    case WM_COMMAND:
+      return self->onCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->code == PSN_APPLY) {
+        self->onApply();
+        SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, PSNRET_NOERROR);
+        return TRUE;
+      }
+      if (header->code == PSN_QUERYCANCEL) {
+        SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, FALSE);  // the cancel is allowed
+        return TRUE;
+      }
+      return FALSE;
+    }
+    case WM_NCDESTROY:
+      bindDialogData<Dialog>(self->hwnd_, nullptr);
+      self->hwnd_ = nullptr;
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+}  // namespace k60::ui
