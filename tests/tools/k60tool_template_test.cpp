@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <functional>
+#include <regex>
 #include <sstream>
 
+#include "template/example_application.h"
 #include "template/template.h"
 #include "tests/tools/tool_test_fixture.h"
 
@@ -124,6 +127,44 @@ TEST_F(K60ToolTest, ShowNamesChoicesInTheSystemsWords) {
   ASSERT_EQ(run({"show", path("t.ATX")}), 0);
   EXPECT_NE(out_.str().find("整数 \"数量:\""), std::string::npos) << out_.str();
   EXPECT_NE(out_.str().find("\"入库\" -> 窗体  1"), std::string::npos) << out_.str();
+}
+
+// The rules of show --json, checked over the whole object of a template with every menu
+// and form in use: camelCase keys, {value, label} choices, one spelling of a list text,
+// raw bytes as hex strings.
+TEST_F(K60ToolTest, ShowJsonKeepsItsOwnRulesEverywhere) {
+  k60::Template t;
+  k60::buildExampleApplication(t);
+  t.startup().setStartPosition(1);
+  ASSERT_TRUE(k60::writeTemplateFile(path("t.ATX"), t));
+  ASSERT_EQ(run({"show", "--json", path("t.ATX")}), 0);
+  const auto j = nlohmann::json::parse(out_.str());
+
+  std::vector<std::string> problems;
+  const std::regex camelCase("[a-z][A-Za-z0-9]*");
+  const std::regex oneSpace("(窗体|菜单) [0-9]+");  // the target lists put two spaces there
+  std::function<void(const nlohmann::json&, const std::string&)> walk = [&](const auto& v, const std::string& at) {
+    if (v.is_string() && std::regex_match(v.template get<std::string>(), oneSpace)) problems.push_back(at + ": spelling");
+    if (v.is_array())
+      for (std::size_t i = 0; i < v.size(); ++i) walk(v[i], at + "/" + std::to_string(i));
+    if (!v.is_object()) return;
+    if (v.contains("label") && !v.contains("value") && !v.contains("on")) problems.push_back(at + ": label alone");
+    for (const auto& [key, child] : v.items()) {
+      if (!std::regex_match(key, camelCase)) problems.push_back(at + ": key " + key);
+      if (key == "mode" && !child.is_object()) problems.push_back(at + "/mode: a plain string");
+      if (key == "bytes" && !child.is_string()) problems.push_back(at + "/bytes: not a hex string");
+      walk(child, at + "/" + key);
+    }
+  };
+  walk(j, "");
+  EXPECT_EQ(problems, std::vector<std::string>{});
+
+  EXPECT_EQ(j["startPosition"], nlohmann::json::parse(R"({"value": 1, "label": "菜单  1"})"));
+  EXPECT_EQ(j["separator"]["bytes"], "2C 00");
+  EXPECT_EQ(j["com"]["rate"], nlohmann::json::parse(R"({"value": 0, "label": 115200})"));
+  EXPECT_EQ(j["settings"]["securityChecks"]["settingsMenu"]["label"], "系统设置");
+  const auto& msi = j["barcode"]["lengths"]["msi"]["mode"];
+  EXPECT_EQ(msi["label"], msi["value"] == 0 ? "固定长度" : "最大/最小长度");
 }
 
 TEST_F(K60ToolTest, AWrongCommandLineExitsWithTwo) {

@@ -72,6 +72,7 @@ TEST_F(SimulateCommandTest, MainPageShowsTheStatusLineAsItsLastLine) {
   EXPECT_EQ(screen["state"], "main");
   EXPECT_EQ(screen["lines"][6], "");
   EXPECT_EQ(screen["lines"][7], "DEC  7,  8:30  00000");
+  EXPECT_EQ(screen["cursor"], nullptr) << "the form's cursor is not shown on the main page";
 }
 
 TEST_F(SimulateCommandTest, FormShowsTheTypedDataAndCountsCompletedForms) {

@@ -68,7 +68,9 @@ json SimulateSession::toJson() const {
       {"state", sim::stateName(sim_.state())},
       {"lines", lines},
       {"highlight", screen.highlight()},
-      {"cursor", {screen.cursorRow(), screen.cursorColumn()}},
+      // highlight counts rows from 1 (0 for none) and cursor from 0, as the screen model
+      // has them; no cursor is shown outside a form.
+      {"cursor", sim_.showsCursor() ? json::array({screen.cursorRow(), screen.cursorColumn()}) : json(nullptr)},
       {"target", sim_.currentTarget()},
       {"records", screen.recordCounter()},
       {"alpha", screen.alpha()},

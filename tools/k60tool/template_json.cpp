@@ -1,5 +1,9 @@
-// The template as one JSON object: choices as value and label, texts as UTF-8.
+// The template as one JSON object. Its rules: every stored choice is {value, label}; keys
+// are English camelCase; a list text is spelled as the target lists spell it; raw bytes
+// are hex strings ("2C 00"); texts are UTF-8.
+#include <array>
 #include <cstdio>
+#include <iterator>
 
 #include "template/barcode_record.h"
 #include "template/choice_lists.h"
@@ -21,6 +25,15 @@ json choice(c::List list, std::uint8_t value) { return {{"value", value}, {"labe
 json target(std::uint8_t value) { return {{"value", value}, {"label", c::targetLabel(value)}}; }
 json text(const std::string& gb) { return gbToUtf8(gb); }
 json option(bool on, const std::string& gb) { return {{"on", on}, {"text", text(gb)}}; }
+
+std::string hexBytes(ConstBytes bytes);
+
+// The start page's list says "窗体 1" and "菜单 1"; the same places are spelled as every
+// target list spells them.
+json startPosition(std::uint8_t value) {
+  const std::uint8_t target = value == 0 ? 1 : value == 1 ? 11 : 0;
+  return {{"value", value}, {"label", target ? json(c::targetLabel(target)) : json(c::labelOf(c::kStartPositions, value))}};
+}
 
 json formLine(const FormRecord& f, std::size_t i) {
   return {
@@ -92,11 +105,18 @@ json lookup(const LookupRecord& l, const ExtensionBlock& ext, std::size_t index)
   };
 }
 
+// The keys of the security checks, in SecurityCheck order.
+constexpr const char* kSecurityCheckKeys[] = {
+    "settingsMenu", "editData", "deleteData", "setDateTime", "downloadProgram", "downloadLookup",
+    "uploadPort",   "downloadPort", "rate", "backlight", "dataErase", "recordPrompt"};
+static_assert(std::size(kSecurityCheckKeys) == static_cast<std::size_t>(SecurityCheck::Count));
+
 json settings(Template& t) {
   const SettingsRecord s = t.settings();
   json checks = json::object();
   for (std::size_t i = 0; i < static_cast<std::size_t>(SecurityCheck::Count); ++i)
-    checks[std::string(c::kSecurityChecks[i])] = s.securityCheck(static_cast<SecurityCheck>(i));
+    checks[kSecurityCheckKeys[i]] = {{"on", s.securityCheck(static_cast<SecurityCheck>(i))},
+                                     {"label", c::kSecurityChecks[i]}};
   return {
       {"uploadPort", choice(c::kUploadPorts, s.uploadPort())},
       {"downloadPort", choice(c::kDownloadPorts, s.downloadPort())},
@@ -143,7 +163,7 @@ json barcode(Template& t) {
   const char* names[] = {"industrial25", "interleave25", "matrix25", "msi"};
   for (std::size_t i = 0; i < 4; ++i) {
     const LengthLimit l = b.length(static_cast<LengthSymbology>(i));
-    lengths[names[i]] = {{"mode", c::labelOf(c::kLengthModes, l.range)}, {"first", l.first}, {"second", l.second}};
+    lengths[names[i]] = {{"mode", choice(c::kLengthModes, l.range)}, {"first", l.first}, {"second", l.second}};
   }
   return {
       {"bytes", hexBytes(t.block(Block::Barcode))},
@@ -178,11 +198,12 @@ json templateJson(Template& t) {
   for (std::size_t i = 0; i < kLookupCount; ++i) lookups.push_back(lookup(t.lookup(i), t.extension(), i));
   return {
       {"file", t.fileName()},
-      {"com", {{"port", c::labelOf(c::kComPorts, t.comPort())},
-               {"rate", t.comRate() < 5 ? json(c::kComRates[t.comRate()]) : json(nullptr)}}},
-      {"startPosition", choice(c::kStartPositions, start.startPosition())},
+      {"com", {{"port", choice(c::kComPorts, t.comPort())},
+               {"rate", {{"value", t.comRate()},
+                         {"label", t.comRate() < 5 ? json(c::kComRates[t.comRate()]) : json(nullptr)}}}}},
+      {"startPosition", startPosition(start.startPosition())},
       {"separator", {{"mode", choice(c::kSeparatorModes, static_cast<std::uint8_t>(sep.mode))},
-                     {"bytes", {start.separatorByte(0), start.separatorByte(1)}}}},
+                     {"bytes", hexBytes(std::array<std::uint8_t, 2>{start.separatorByte(0), start.separatorByte(1)})}}},
       {"forms", forms},
       {"menus", menus},
       {"lookups", lookups},

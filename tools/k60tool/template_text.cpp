@@ -48,15 +48,15 @@ void printLookup(const json& l, std::ostream& out) {
 
 void printSettings(const json& j, std::ostream& out) {
   const json& s = j["settings"];
-  out << "COM port: " << j["com"]["port"].get<std::string>() << " at " << j["com"]["rate"] << " bit/s\n"
+  out << "COM port: " << label(j["com"]["port"]) << " at " << j["com"]["rate"]["label"] << " bit/s\n"
       << "Start: " << label(j["startPosition"]) << "; separator: " << label(j["separator"]["mode"]) << " "
-      << j["separator"]["bytes"] << "\n"
+      << "[" << j["separator"]["bytes"].get<std::string>() << "]\n"
       << "Terminal: upload " << label(s["uploadPort"]) << ", download " << label(s["downloadPort"]) << ", "
       << label(s["rate"]) << ", backlight " << label(s["backlight"]) << ", erase " << label(s["dataErase"])
       << ", record prompt " << label(s["recordPrompt"]) << "\n"
       << "Security checks:";
-  for (const auto& [name, on] : s["securityChecks"].items())
-    if (on == true) out << " " << name;
+  for (const json& check : s["securityChecks"])
+    if (check["on"] == true) out << " " << label(check);
   out << (s["password"].get<std::string>().empty() ? " (no password)" : " (password set)") << "\n";
   const json& b = j["barcode"];
   out << "Barcode: " << b["bytes"].get<std::string>() << "; scan mode " << label(b["scanMode"]) << ", redundancy "
