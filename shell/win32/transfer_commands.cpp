@@ -107,7 +107,8 @@ void downloadLookupFile(AppState& app, int transport) {
   if (!choice) return;
   LinkSession session(app);
   auto ctx = session.context(app);
-  link::downloadLookupFile(ctx, *choice, utf16ToUtf8(path->c_str()));
+  // A file in UTF-8 would show garbage on the terminal: the user is asked whether to convert it.
+  link::downloadLookupFile(ctx, *choice, utf16ToUtf8(path->c_str()), link::LookupEncoding::Ask);
   discardQueuedInput();
 }
 

@@ -305,6 +305,29 @@ TEST_F(TransferTest, LookupFileIsSentLineByLineAndItsNameIsKeptForNextTime) {
   EXPECT_EQ(port.events.size(), eventsBefore);
 }
 
+// A UTF-8 file with LF line ends: the question names its line; Yes sends the lines in
+// GB2312, No sends nothing and leaves the port closed.
+TEST_F(TransferTest, AUtf8LookupFileIsConvertedOnlyWhenTheUserSaysYes) {
+  TempPath file(L"k60lookup_utf8.txt");
+  writeFile(file.path, "123\n\xe4\xb8\xad\xe6\x96\x87\n");
+  port.onWrite = [](link::test::ScriptedPort& p, std::span<const std::uint8_t>) { p.reply("ACK\r"); };
+  ModalSeen question, done;
+  runCommand(IDM_DOWNLOAD_LOOKUP_SERIAL, {answerFileDialog(file.path), answerMessageBox(IDYES, &question),
+                                          answerMessageBox(IDOK, &done)});
+  EXPECT_EQ(question.text, L"索引文件是UTF-8文本(第2行不是GB2312)。\n要转换成GB2312再下载吗?");
+  EXPECT_EQ(question.caption, L"下载");
+  EXPECT_EQ(done.text, L"下载完毕!");
+  const auto writes = port.writes();
+  ASSERT_EQ(writes.size(), 4u);
+  EXPECT_EQ(writes[1], (Bytes{'1', '2', '3', 0x00, 0x96, 0x0D}));
+  EXPECT_EQ(writes[2], (Bytes{0xD6, 0xD0, 0xCE, 0xC4, 0x03, 0x38, 0x0D}));  // "中文" in GB2312
+
+  const auto opened = port.count(Kind::Open);
+  runCommand(IDM_DOWNLOAD_LOOKUP_SERIAL, {answerFileDialog(file.path), answerMessageBox(IDNO)});
+  EXPECT_EQ(port.count(Kind::Open), opened);
+  EXPECT_EQ(port.writes().size(), 4u);
+}
+
 TEST_F(TransferTest, ALookupFileThatCannotBeReadIsReportedWithoutAnOwnerAndNoPortIsOpened) {
   TempPath file(L"k60lookup_locked.TXT");
   writeFile(file.path, "123\r\n");
