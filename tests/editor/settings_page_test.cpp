@@ -43,18 +43,6 @@ TEST_F(SettingsModelTest, ControlsChangeOnlyTheWorkingCopyUntilApply) {
   EXPECT_EQ(s.backlightDuration(), SettingsRecord::kBacklightDuration) << "the unedited byte is copied back as is";
 }
 
-TEST_F(SettingsModelTest, EveryControlShowsItsOwnByte) {
-  auto record = t.block(Block::Settings);
-  for (std::size_t i = 0; i < record.size(); ++i) record[i] = static_cast<std::uint8_t>(i + 1);
-  SettingsPageModel page(t);
-  for (const SettingsControl& c : kSecurityBoxes) EXPECT_EQ(page.value(c.id), c.offset + 1) << c.id;
-  const std::vector<std::size_t> listBytes = {0, 1, 2, 3, 5, 6};
-  for (std::size_t i = 0; i < kSettingsLists.size(); ++i)
-    EXPECT_EQ(page.value(kSettingsLists[i].id), listBytes[i] + 1) << kSettingsLists[i].id;
-  EXPECT_EQ(kSettingsLists[0].items->size(), 4u) << "the keyboard interface is an upload port only";
-  EXPECT_EQ(kSettingsLists[1].items->size(), 3u);
-}
-
 TEST_F(SettingsModelTest, ACheckBoxFlipsItsByteAndADamagedByteFlipsToZero) {
   t.settings().setByte(9, 7);
   SettingsPageModel page(t);

@@ -14,54 +14,39 @@
 
 namespace k60::shell::testsupport {
 
-// A top-level window of this thread with the given class: dialogs are "#32770", menus "#32768".
-inline HWND findThreadWindow(const wchar_t* className) {
+// The first visible top-level window of this thread that `match` accepts.
+inline HWND findThreadWindowIf(const std::function<bool(HWND, const std::wstring& cls, const std::wstring& title)>& match) {
   struct Search {
-    const wchar_t* className;
+    decltype(match) accept;
     HWND found;
-  } search = {className, nullptr};
+  } search = {match, nullptr};
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND hwnd, LPARAM lParam) -> BOOL {
         auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t name[32] = {};
-        GetClassNameW(hwnd, name, 32);
-        // The download's progress window is a modeless dialog that answers nothing.
-        wchar_t title[8] = {};
-        GetWindowTextW(hwnd, title, 8);
-        if (IsWindowVisible(hwnd) && wcscmp(name, s->className) == 0 && wcscmp(title, L"进行中") != 0) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
+        wchar_t cls[32] = {}, title[64] = {};
+        GetClassNameW(hwnd, cls, 32);
+        GetWindowTextW(hwnd, title, 64);
+        if (!IsWindowVisible(hwnd) || !s->accept(hwnd, cls, title)) return TRUE;
+        s->found = hwnd;
+        return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
-// A visible top-level dialog of this thread with the given title: the property sheet and a
-// dialog it opened are both shown at once, so they are told apart by name.
+// A top-level window of this thread with the given class: dialogs are "#32770", menus "#32768".
+// The download's progress window is a modeless dialog that answers nothing: never this one.
+inline HWND findThreadWindow(const wchar_t* className) {
+  return findThreadWindowIf(
+      [&](HWND, const std::wstring& cls, const std::wstring& title) { return cls == className && title != L"进行中"; });
+}
+
+// A dialog of this thread by its title: the property sheet and a dialog it opened are both
+// shown at once.
 inline HWND findDialogTitled(const std::wstring& title) {
-  struct Search {
-    const std::wstring* title;
-    HWND found;
-  } search = {&title, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND hwnd, LPARAM lParam) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lParam);
-        wchar_t name[32] = {};
-        GetClassNameW(hwnd, name, 32);
-        std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
-        text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
-        if (IsWindowVisible(hwnd) && wcscmp(name, L"#32770") == 0 && text == *s->title) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return findThreadWindowIf(
+      [&](HWND, const std::wstring& cls, const std::wstring& text) { return cls == L"#32770" && text == title; });
 }
 
 // Ends whatever modal window this thread shows: a popup menu, or a dialog through its
