@@ -32,21 +32,12 @@ class KeyboardWedgeDialog : public ui::Dialog {
   }
 
   bool onCommand(int id, int code) override {
-    if ((id == IDC_WEDGE_DELAY || id == IDC_WEDGE_TIMEOUT) && code == EN_CHANGE) {
-      if (auto correction = byteBoxCorrection(ui::gbText(hwnd(), id))) ui::setGbText(hwnd(), id, *correction);
-      return true;
-    }
-    if (id == IDOK) {
-      writeWedge(t_, shownForm());
-      end(1);
-      return true;
-    }
-    if (id == IDCANCEL) {
-      end(0);
-      return true;
-    }
-    return false;
+    if ((id != IDC_WEDGE_DELAY && id != IDC_WEDGE_TIMEOUT) || code != EN_CHANGE) return false;
+    if (auto correction = byteBoxCorrection(ui::gbText(hwnd(), id))) ui::setGbText(hwnd(), id, *correction);
+    return true;
   }
+
+  void onOk() override { writeWedge(t_, shownForm()); }
 
  private:
   void checkRadio(const RadioGroup& group, int value) {

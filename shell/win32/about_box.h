@@ -5,7 +5,7 @@
 
 namespace k60::shell {
 
-// Modal; returns when the box is closed, with the id of the button that closed it.
+// Modal; returns when the box is closed: 1 by OK, 0 by Esc or the close box.
 INT_PTR showAboutBox(HINSTANCE instance, HWND owner);
 
 }  // namespace k60::shell

@@ -25,19 +25,10 @@ class ComSettingsDialog : public ui::Dialog {
     return TRUE;
   }
 
-  bool onCommand(int id, int) override {
-    if (id == IDOK) {
-      // A list left without a selection keeps the stored index.
-      t_.setComPort(ui::comboSelection(item(IDC_COM_PORT), t_.comPort()));
-      t_.setComRate(ui::comboSelection(item(IDC_COM_BAUD_RATE), t_.comRate()));
-      end(1);
-      return true;
-    }
-    if (id == IDCANCEL) {
-      end(0);
-      return true;
-    }
-    return false;
+  void onOk() override {
+    // A list left without a selection keeps the stored index.
+    t_.setComPort(ui::comboSelection(item(IDC_COM_PORT), t_.comPort()));
+    t_.setComRate(ui::comboSelection(item(IDC_COM_BAUD_RATE), t_.comRate()));
   }
 
  private:

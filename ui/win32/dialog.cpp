@@ -44,8 +44,16 @@ INT_PTR CALLBACK Dialog::pageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 INT_PTR Dialog::dispatch(Dialog* self, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!self) return FALSE;  // messages before WM_INITDIALOG (WM_SETFONT)
   switch (msg) {
-    case WM_COMMAND:
-      return self->onCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      if (self->onCommand(id, HIWORD(wParam))) return TRUE;
+      if (id == IDOK) self->onOk();
+      if (id == IDOK || id == IDCANCEL) {
+        self->end(id == IDOK ? 1 : 0);
+        return TRUE;
+      }
+      return FALSE;
+    }
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->code == PSN_APPLY) {

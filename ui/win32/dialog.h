@@ -31,6 +31,9 @@ class Dialog {
     (void)code;
     return false;
   }
+  // A modal dialog's OK: store what it shows. The dialog then ends with 1; Cancel (also Esc
+  // and the close box) ends it with 0 and stores nothing.
+  virtual void onOk() {}
   // Property-sheet pages: OK (PSN_APPLY). Cancel needs nothing: the page is simply dropped.
   virtual void onApply() {}
 
