@@ -88,6 +88,9 @@ void FormInput::start(const FormRecord& form) {
     }
   }
   setCurrentLine(isInput(0) ? 0 : nextInputLine(0));
+  // Without an input line the current line stays 0, whatever it is: its prompt may fill all
+  // 20 columns, so there is no cell for a cursor, and nothing may be typed there.
+  hasInput_ = isInput(currentLine());
   screen_.setHighlight(0);
   show();
 }
@@ -134,6 +137,7 @@ void FormInput::dropInitialValue(int line) {
 }
 
 FormEvent FormInput::enterCharacter(char ch) {
+  if (!hasInput_) return FormEvent::None;
   const int b = currentLine();
   if (!acceptsCharacter(static_cast<std::uint8_t>(type(b)), ch)) return FormEvent::Refused;
   // A line of maximum length 0 takes nothing, and that is no error.
@@ -161,6 +165,7 @@ FormEvent FormInput::enterCharacter(char ch) {
 // into a continuation line) goes first, without moving; otherwise the one before the cursor.
 // An untouched initial value counts as nothing typed: it stays.
 FormEvent FormInput::erase() {
+  if (!hasInput_) return FormEvent::None;
   const int b = currentLine();
   if (initial_[b]) return leaveEmptyLine(b);
   if (at(b, position_[b]) != 0) {

@@ -41,6 +41,8 @@ class FormInput {
 
   int currentLine() const;
   std::string_view field(int line) const;
+  // False for a form whose lines take no input: it shows no cursor and takes no characters.
+  bool hasInputLine() const { return hasInput_; }
 
  private:
   int type(int line) const { return form_.dataTypeByte(static_cast<std::size_t>(line)); }
@@ -78,6 +80,7 @@ class FormInput {
   std::array<int, kLines> scroll_{};
   // The line still shows its untouched initial value: the first character typed replaces it.
   std::array<bool, kLines> initial_{};
+  bool hasInput_ = false;
 };
 
 // Whether a line of data type `type` takes character `ch`.

@@ -15,6 +15,8 @@ constexpr std::size_t kPressAnyKeyLine = 4;
 
 void Simulator::formKey(int key) {
   if (const char digit = keyDigit(key)) {
+    // A form without an input line has no cursor for a letter to wait at.
+    if (!form_.hasInputLine()) return;
     if (screen_.alpha())
       startLetter(key);
     else

@@ -36,7 +36,7 @@ class Simulator {
   // What the window paints.
   const Screen& screen() const { return screen_; }
   SimulatorState state() const { return state_; }
-  bool showsCursor() const { return state_ == SimulatorState::Form; }
+  bool showsCursor() const { return state_ == SimulatorState::Form && form_.hasInputLine(); }
   int currentTarget() const { return target_; }
   std::optional<char> pendingLetter() const;
   // The 20 characters of the status line now (drawn over row 7 on the main page).

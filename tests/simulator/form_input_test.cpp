@@ -230,6 +230,54 @@ TEST_F(SimulatorTest, FormWithoutInputLinesIsCompletedByEnter) {
   EXPECT_EQ(host.statusLines.back().substr(15), "00002");
 }
 
+// Without an input line the current line is 0, whose prompt may fill the row: no cursor is
+// shown, and no key that enters a character (digit, blank, letter) changes anything.
+TEST_F(SimulatorTest, FormWithoutInputLineShowsNoCursorAndTakesNoCharacters) {
+  struct Case {
+    const char* name;
+    DataType type;
+    std::string prompt;
+  };
+  const Case cases[] = {
+      {"twenty-byte prompt", DataType::Prompt, "ABCDEFGHIJKLMNOPQRST"},
+      {"continuation line 0", DataType::Continuation, "C:"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    resetToDefaults(t);
+    const FormRecord first = form(1);
+    setLine(first, 0, DataType::Integer, "N:");
+    first.setNextTarget(2);
+    const FormRecord f = form(2);
+    f.setDataType(0, c.type);
+    const auto slot = f.promptSlot(0);
+    std::fill(slot.begin(), slot.end(), 0);
+    std::copy(c.prompt.begin(), c.prompt.end(), slot.begin());
+    f.setNextTarget(0);
+    sim.reset();
+    run();
+    press(kKeyEnter);
+    ASSERT_EQ(sim.currentTarget(), 2);
+    ASSERT_EQ(state(), S::Form);
+    EXPECT_FALSE(sim.showsCursor());
+    const std::string shown = line(0);
+    typeDigits("12");
+    press(kKeySpace);
+    press(kKeyBackspace);
+    press(kKeyAlpha);
+    typeDigits("1");
+    EXPECT_FALSE(sim.pendingLetter()) << "no letter waits without a cursor";
+    ticks(7);
+    EXPECT_TRUE(host.shownLetters.empty());
+    EXPECT_EQ(state(), S::Form);
+    EXPECT_EQ(line(0), shown);
+    EXPECT_FALSE(sim.showsCursor());
+    press(kKeyAlpha);
+    press(kKeyEnter);
+    EXPECT_EQ(state(), S::MainPage) << "Enter still completes the form";
+  }
+}
+
 TEST_F(SimulatorTest, TypingReplacesAnInitialValue) {
   const FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "Loc:");

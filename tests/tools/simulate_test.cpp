@@ -117,6 +117,29 @@ TEST_F(SimulateCommandTest, PowerKeyOnlyEntersAPendingLetter) {
   EXPECT_EQ(screen["messages"], json::array());
 }
 
+// The example application with form 1's ESC leading to form 3, whose only line is a prompt of
+// 20 characters: no cursor there (it would stand in column 20), and no letter waits.
+TEST_F(SimulateCommandTest, FormWithoutInputLineReportsNoCursor) {
+  ASSERT_EQ(run({"new", "--example", "-o", path("ex.ATX")}), 0);
+  std::vector<std::uint8_t> bytes = readAll(path("ex.ATX"));
+  ASSERT_GT(bytes.size(), 3780u);
+  bytes[2536] = 0x03;
+  bytes[3752] = 0x06;
+  const std::string prompt = "ABCDEFGHIJKLMNOPQRST";
+  std::copy(prompt.begin(), prompt.end(), bytes.begin() + 3760);
+  bytes[3780] = 0;
+  writeAll(path("ex.ATX"), bytes);
+  json screen = simulate(path("ex.ATX"), "1,1,ESC");
+  EXPECT_EQ(screen["state"], "form");
+  EXPECT_EQ(screen["target"], 3);
+  EXPECT_EQ(screen["lines"][0], prompt);
+  EXPECT_EQ(screen["cursor"], nullptr);
+  screen = simulate(path("ex.ATX"), "1,1,ESC,Alpha,1,SP,2");
+  EXPECT_EQ(screen["pending"], nullptr);
+  EXPECT_EQ(screen["cursor"], nullptr);
+  EXPECT_EQ(screen["lines"][0], prompt);
+}
+
 TEST_F(SimulateCommandTest, ClockRunsFromTheGivenTime) {
   ASSERT_EQ(run({"new", "-o", path("new.ATX")}), 0);
   const json screen = simulate(path("new.ATX"), "wait:60000", "2026-12-31T23:59");
