@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 wine32:i386
   xvfb xauth xdotool imagemagick fonts-wqy-microhei socat
+  zip unzip
 )
 
 installed() {

@@ -54,4 +54,8 @@ step "windows: configure" cmake --preset windows &&
   step "windows: test (Wine, Xvfb)" xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset windows &&
   step "windows: screenshots (build/windows/screenshots)" scripts/screenshots.sh
 
+# The release zip, built in build/release, unpacked and started as a Windows user would.
+step "package: build (build/release, dist/)" scripts/package.sh &&
+  step "package: check (unpacked, under Wine)" tests/package/check_package.sh
+
 exit $failed
