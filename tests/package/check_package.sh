@@ -60,13 +60,20 @@ for page in ZQ.htm ZQ-index.htm; do
   check "$page lies beside k60gen.exe, as in resources/help" cmp -s "$root/resources/help/$page" "$dir/$page"
 done
 
+# Whole outputs first: grep -q stopping early must not turn into a broken pipe that counts.
+stripped() {
+  local symbols sections
+  symbols=$(x86_64-w64-mingw32-objdump -t "$1") && sections=$(x86_64-w64-mingw32-objdump -h "$1") &&
+    grep -qx 'no symbols' <<<"$symbols" && ! grep -q '\.debug_' <<<"$sections"
+}
+
 # A statically linked program needs nothing but the DLLs every Windows has.
 system_dlls='^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|ole32|oleaut32|advapi32|msvcrt|winmm|ws2_32|version|shlwapi)\.dll$'
 for exe in k60gen.exe k60tool.exe; do
   imports=$(x86_64-w64-mingw32-objdump -p "$dir/$exe" | awk '/DLL Name:/ {print tolower($3)}')
   others=$(grep -Ev "$system_dlls" <<<"$imports" || true)
   check "$exe imports only Windows system DLLs ($(echo $imports))" test -n "$imports" -a -z "$others"
-  check "$exe is stripped" bash -c "! x86_64-w64-mingw32-objdump -h '$dir/$exe' | grep -q '\.debug_'"
+  check "$exe is stripped: no symbol table, no debug sections" stripped "$dir/$exe"
 done
 
 readme=$dir/README.txt
