@@ -1,6 +1,7 @@
 // The two phases of a collection on an open port: the "READ\r" handshake, then the records.
 #include "link/collection_receive.h"
 
+#include <optional>
 #include <string>
 
 #include "link/link_messages.h"
@@ -15,6 +16,7 @@ constexpr int kSilentTriesBeforeTimeout = 3;  // the next silent try ends phase 
 constexpr int kWrongAnswersBeforeGivingUp = 5;
 constexpr std::uint32_t kLineTimeoutMs = 500;
 constexpr int kTimeoutNaks = 10;  // the next silent period ends phase 2
+constexpr int kNakedLines = 10;   // lines in a row answered "NAK\r" that end phase 2
 
 void send(LinkContext& ctx, std::string_view text) {
   ctx.port.write({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
@@ -60,21 +62,35 @@ bool readLine(LinkContext& ctx, LineBuffer& line) {
   }
 }
 
+// Where the answering stands. The terminal sends its next line only after our answer to the
+// previous one. A line that comes after time-out NAKs may have been late rather than lost: a
+// terminal that keeps the answers it gets while still sending takes each of those NAKs for
+// that line and sends it again, once per NAK, before it reads our answer to the line itself.
+// Those copies must not get answers of their own, or every later answer of ours would be
+// taken for the line after the one it answers. A terminal that drops such answers sends no
+// copies, and its next line shows that it is no copy.
 struct Tally {
   int records = 0;
   int expected = 0;
+  int timeoutNaks = 0;           // time-out NAKs since the last answered line
+  int copies = 0;                // lines still to come that may be copies of the last answered
+  std::optional<int> lastSeq;    // sequence number of the last answered line, when intact
+  int nakedLines = 0;            // lines in a row answered "NAK\r"
 };
 
-// Answers one CR-ended line. Stores an accepted record; false when it could not be stored.
-bool answerLine(LinkContext& ctx, const LineBuffer& line, LineVerdict verdict, Tally& tally,
-                const RecordSink& store) {
-  if (verdict == LineVerdict::Accept) {
-    if (!store(recordData(line))) return false;
-    ++tally.records;
-    tally.expected = (tally.expected + 1) % 10;
-    ctx.ui.counterShow(tally.records);
-  }
-  send(ctx, verdict == LineVerdict::Reject ? text::kNakLine : text::kAckLine);
+// A line that may be the terminal's copy, sent for a time-out NAK, of the line answered last.
+// Only an intact record line with another sequence number, or "OVER\r", is surely none.
+bool mayBeCopy(const Tally& tally, const LineBuffer& line, LineVerdict verdict) {
+  if (tally.copies == 0 || verdict == LineVerdict::Over) return false;
+  return !tally.lastSeq || !intactRecord(line) || line.bytes()[0] == *tally.lastSeq;
+}
+
+// Stores an accepted record; false when it could not be stored.
+bool store(LinkContext& ctx, const LineBuffer& line, Tally& tally, const RecordSink& sink) {
+  if (!sink(recordData(line))) return false;
+  ++tally.records;
+  tally.expected = (tally.expected + 1) % 10;
+  ctx.ui.counterShow(tally.records);
   return true;
 }
 
@@ -97,28 +113,41 @@ bool connectToTerminal(LinkContext& ctx) {
   }
 }
 
-std::optional<int> receiveRecords(LinkContext& ctx, const RecordSink& store) {
+std::optional<int> receiveRecords(LinkContext& ctx, const RecordSink& sink) {
   ctx.ui.counterOpen();
   Tally tally;
   LineBuffer line;
+  const auto fail = [&ctx](std::string_view message) -> std::optional<int> {
+    ctx.ui.counterClose();
+    showError(ctx, message);
+    return std::nullopt;
+  };
   for (int silent = 0;;) {
     if (!readLine(ctx, line)) {
-      if (silent++ < kTimeoutNaks) {
-        send(ctx, text::kNakLine);
-        continue;
-      }
-      ctx.ui.counterClose();
-      showError(ctx, text::kTimeOut);
-      return std::nullopt;
+      if (silent++ >= kTimeoutNaks) return fail(text::kTimeOut);
+      send(ctx, text::kNakLine);
+      ++tally.timeoutNaks;
+      continue;
     }
     silent = 0;
     const LineVerdict verdict = judgeLine(line, tally.expected);
-    if (verdict == LineVerdict::Over) break;
-    if (!answerLine(ctx, line, verdict, tally, store)) {
-      ctx.ui.counterClose();
-      showError(ctx, text::kCannotWriteFile);
-      return std::nullopt;
+    if (mayBeCopy(tally, line, verdict)) {
+      // Answered already: by our answer to the line it copies, or (when it was no copy) by
+      // the time-out NAK that its terminal's wait for an answer will bring.
+      --tally.copies;
+      if (verdict == LineVerdict::Accept && !store(ctx, line, tally, sink)) return fail(text::kCannotWriteFile);
+      continue;
     }
+    if (verdict == LineVerdict::Over) break;
+    if (verdict == LineVerdict::Accept && !store(ctx, line, tally, sink)) return fail(text::kCannotWriteFile);
+    const bool nak = verdict == LineVerdict::Reject;
+    send(ctx, nak ? text::kNakLine : text::kAckLine);
+    tally.copies = tally.timeoutNaks;
+    tally.timeoutNaks = 0;
+    tally.lastSeq = intactRecord(line) ? std::optional<int>(line.bytes()[0]) : std::nullopt;
+    tally.nakedLines = nak ? tally.nakedLines + 1 : 0;
+    // A terminal that keeps sending lines we cannot take has fallen out of step.
+    if (tally.nakedLines >= kNakedLines) return fail(text::kCollectOutOfStep);
   }
   ctx.ui.counterClose();
   return tally.records;

@@ -47,6 +47,11 @@ inline constexpr std::string_view kCannotCreateFile = "打开/创建文件失败
 inline constexpr std::string_view kTimeOut = "超时!";
 inline constexpr std::string_view kConnectFailed = "建立连接失败!";
 inline constexpr std::string_view kNoDataReceived = "没有接收到数据!";
+// Ten lines in a row could not be taken: the terminal has fallen out of step. Its records
+// stay on the terminal, and the chosen file as it was.
+inline constexpr std::string_view kCollectOutOfStep = "接收数据失败! 数据仍在终端中，请重新收集。";
+// Esc (Ctrl+C in k60tool) stopped a transfer.
+inline constexpr std::string_view kTransferCancelled = "传输已取消!";
 // The collected data could not be written to the disk (the chosen file stays as it was).
 inline constexpr std::string_view kCannotWriteFile = "写入文件失败!";
 // printf format with the number of records.

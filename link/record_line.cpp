@@ -18,15 +18,14 @@ bool isOver(std::span<const std::uint8_t> line) {
   return std::ranges::equal(line, text::kOver, [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); });
 }
 
-// A record line that arrived whole and whose checksum matches.
-bool intact(const LineBuffer& line) {
+}  // namespace
+
+bool intactRecord(const LineBuffer& line) {
   const auto bytes = line.bytes();
   if (line.overflowed() || bytes.size() < kShortestRecord) return false;
   const auto sum = recordChecksum(bytes[0], recordData(line));
   return sum[0] == bytes[bytes.size() - 3] && sum[1] == bytes[bytes.size() - 2];
 }
-
-}  // namespace
 
 bool LineBuffer::take(std::uint8_t byte) {
   if (size_ < kKept)
@@ -59,7 +58,7 @@ std::span<const std::uint8_t> recordData(const LineBuffer& line) {
 LineVerdict judgeLine(const LineBuffer& line, int expected) {
   const auto bytes = line.bytes();
   if (!line.overflowed() && isOver(bytes)) return LineVerdict::Over;
-  if (!intact(line)) return LineVerdict::Reject;
+  if (!intactRecord(line)) return LineVerdict::Reject;
   if (bytes[0] == expected) return LineVerdict::Accept;
   if (bytes[0] == (expected + 9) % 10) return LineVerdict::Repeat;
   return LineVerdict::Reject;

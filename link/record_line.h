@@ -41,6 +41,9 @@ enum class LineVerdict {
 // What to do with a CR-ended line while `expected` (0..9) is the next sequence number.
 LineVerdict judgeLine(const LineBuffer& line, int expected);
 
+// True for a record line that arrived whole and whose checksum matches.
+bool intactRecord(const LineBuffer& line);
+
 // The data bytes of an intact record line (sequence, data, checksum low, high, CR).
 std::span<const std::uint8_t> recordData(const LineBuffer& line);
 

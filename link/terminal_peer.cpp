@@ -31,6 +31,7 @@ TerminalPeer::TerminalPeer(SerialPort& port, Clock& clock, PeerOptions options, 
 }
 
 void TerminalPeer::step() {
+  if (state_ == State::Collect) sendLateLine();
   std::array<std::uint8_t, 256> in{};
   const std::size_t n = port_.read(in);
   if (n > 0) lastByteMs_ = clock_.nowMs();

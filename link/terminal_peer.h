@@ -32,6 +32,8 @@ struct PeerFaults {
   int noiseAt = -1;        // noise bytes before the answer to this block / before this record
   int repeatRecord = -1;   // send this record again after its "ACK\r", as if it missed it
   int corruptRecord = -1;  // send this record first with a wrong checksum
+  int lateRecord = -1;     // send this record's first line late ...
+  std::uint32_t lateMs = 600;  // ... by this many milliseconds
   int irAnswerProbe = 1;   // answer only this IR probe (1 = the first); 0 never
 };
 
@@ -40,6 +42,9 @@ struct PeerOptions {
   bool ir = false;             // also play the IR transceiver in front of the terminal
   std::vector<Bytes> records;  // served to a collection, one per record
   std::uint32_t gapMs = 200;   // quiet time that ends an incomplete block
+  // What becomes of an answer that arrives while a record line is still on its way (late):
+  // kept and acted on once the line is out (as a UART keeps it), or dropped.
+  bool keepAnswersWhileSending = true;
   PeerFaults faults;
 };
 
@@ -99,6 +104,7 @@ class TerminalPeer {
   void startCollection();
   void takeCollect(std::uint8_t byte);
   void sendRecord();
+  void sendLateLine();
 
   SerialPort& port_;
   Clock& clock_;
@@ -122,7 +128,11 @@ class TerminalPeer {
   bool noiseUsed_ = false;
 
   int record_ = 0;  // the record on offer
-  bool repeatDone_ = false, corruptDone_ = false;
+  bool repeatDone_ = false, corruptDone_ = false, lateDone_ = false;
+  // A late record line waiting to go out at lateAtMs_, and the answers kept meanwhile.
+  Bytes lateLine_;
+  std::uint32_t lateAtMs_ = 0;
+  Bytes keptWhileSending_;
 };
 
 }  // namespace k60::link::peer

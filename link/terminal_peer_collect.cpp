@@ -25,11 +25,36 @@ void TerminalPeer::sendRecord() {
   corruptDone_ = corruptDone_ || corrupt;
   if (corrupt) sink_.note("record " + std::to_string(record_) + " sent with a wrong checksum");
   const bool noisy = noiseBefore(record_);
-  send(recordLine(record_ % 10, records[record_], corrupt), noisy);
+  Bytes line = recordLine(record_ % 10, records[record_], corrupt);
+  if (record_ == options_.faults.lateRecord && !lateDone_) {
+    lateDone_ = true;
+    lateLine_ = std::move(line);
+    lateAtMs_ = clock_.nowMs() + options_.faults.lateMs;
+    sink_.note("record " + std::to_string(record_) + " to be sent " + std::to_string(options_.faults.lateMs) +
+               " ms late");
+    return;
+  }
+  send(line, noisy);
   sink_.note("record " + std::to_string(record_) + " sent, " + std::to_string(records[record_].size()) + " bytes");
 }
 
+// The late line goes out; the answers that arrived meanwhile are taken now, in order.
+void TerminalPeer::sendLateLine() {
+  if (lateLine_.empty() || static_cast<std::int32_t>(clock_.nowMs() - lateAtMs_) < 0) return;
+  send(lateLine_);
+  lateLine_.clear();
+  sink_.note("record " + std::to_string(record_) + " sent late");
+  const Bytes kept = std::move(keptWhileSending_);
+  keptWhileSending_.clear();
+  for (std::uint8_t byte : kept) take(byte);
+}
+
 void TerminalPeer::takeCollect(std::uint8_t byte) {
+  if (!lateLine_.empty()) {
+    if (options_.keepAnswersWhileSending) keptWhileSending_.push_back(byte);
+    else if (byte == 0x0D) sink_.note("an answer arrived while a line was on its way: dropped");
+    return;
+  }
   if (buffer_.size() < 300) buffer_.push_back(byte);
   if (byte != 0x0D) return;
   const Bytes line = std::move(buffer_);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "link/link_messages.h"
+#include "tests/link/model_terminal.h"
 #include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
 #include "tests/template/test_support.h"
@@ -309,6 +310,93 @@ TEST(Collection, EveryLineRestartsTheSilenceCount) {
   EXPECT_EQ(rig.sent(), joined({{"READ\r"}, repeated("NAK\r", 10), {"ACK\r"}, repeated("NAK\r", 10), {"ACK\r"},
                                 repeated("NAK\r", 10)}));
   EXPECT_EQ(rig.fileBytes(), bytesOf("a\r\nb\r\n"));
+}
+
+// A record line delivered after one or two time-out NAKs, then the next record damaged once:
+// every record arrives exactly once, whether the terminal keeps the NAKs that reach it while
+// it is still sending (and sends the late line again for each) or drops them.
+TEST(Collection, LateLineIsCollectedOnceWithEitherKindOfTerminal) {
+  struct Case {
+    bool keeps;
+    std::uint32_t lateMs;
+    std::vector<std::string> sent;
+  };
+  const Case cases[] = {
+      {true, 600, {"READ\r", "ACK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}},
+      {false, 600, {"READ\r", "ACK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}},
+      {true, 1100, {"READ\r", "ACK\r", "NAK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}},
+      {false, 1100, {"READ\r", "ACK\r", "NAK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.keeps ? "keeps" : "drops") + " answers, late " + std::to_string(c.lateMs));
+    Rig rig;
+    k60::test::writeWholeFile(rig.target, bytesOf("old\r\n"));
+    auto terminal = std::make_shared<test::ModelTerminal>(
+        std::vector<Bytes>{bytesOf("r0"), bytesOf("r1"), bytesOf("r2")}, c.keeps);
+    terminal->faultOf = [&c](int record, int attempt) {
+      test::LineFault f;
+      if (record == 1 && attempt == 0) f.lateMs = c.lateMs;
+      if (record == 2 && attempt == 0) f.damaged = true;  // the sequence byte, 02 -> 03
+      return f;
+    };
+    test::ModelTerminal::attach(rig.port, terminal);
+
+    const CollectionResult result = rig.run();
+
+    EXPECT_EQ(result.outcome, Outcome::Collected);
+    EXPECT_EQ(result.records, 3);
+    EXPECT_EQ(rig.fileBytes(), bytesOf("r0\r\nr1\r\nr2\r\n"));
+    EXPECT_EQ(rig.sent(), c.sent);
+    EXPECT_EQ(terminal->acknowledged(), 3);
+    EXPECT_TRUE(terminal->over());
+    EXPECT_TRUE(messages(rig.ui).empty());
+  }
+}
+
+// The reproducer as bytes on the line: r1 is late and sent again after the NAK it missed; r2
+// has one bit flipped. The copy gets no answer of its own, so the NAK for r2 is taken for r2.
+TEST(Collection, CopyOfALateLineGetsNoAnswerOfItsOwn) {
+  Rig rig;
+  const std::vector<Bytes> lines = {{0x00, 0x72, 0x30, 0xA2, 0x00, 0x0D}, {0x01, 0x72, 0x31, 0xA4, 0x00, 0x0D},
+                                    {0x02, 0x73, 0x32, 0xA6, 0x00, 0x0D}, {0x02, 0x72, 0x32, 0xA6, 0x00, 0x0D}};
+  auto turn = std::make_shared<int>(0);
+  rig.port.onWrite = [turn, lines](ScriptedPort& p, std::span<const std::uint8_t> bytes) {
+    const std::string what(bytes.begin(), bytes.end());
+    switch ((*turn)++) {
+      case 0: p.reply(text::kAckLine, kDelayMs), p.reply(lines[0], 2 * kDelayMs); break;  // READ
+      case 1: p.reply(lines[1], 600); break;                                               // ACK r0
+      case 2: p.reply(lines[1], 110); break;  // the time-out NAK, kept: r1 again after r1
+      case 3: p.reply(lines[2], 20); break;                     // ACK r1: r2, damaged
+      case 4: p.reply(what == text::kNakLine ? lines[3] : bytesOf(text::kOver), kDelayMs); break;
+      case 5: p.reply(text::kOver, kDelayMs); break;
+      default: break;
+    }
+  };
+
+  const CollectionResult result = rig.run();
+
+  EXPECT_EQ(result.outcome, Outcome::Collected);
+  EXPECT_EQ(rig.fileBytes(), bytesOf("r0\r\nr1\r\nr2\r\n"));
+  EXPECT_EQ(rig.sent(), (std::vector<std::string>{"READ\r", "ACK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}));
+}
+
+// Ten lines in a row answered "NAK\r" end the collection as a time-out does.
+TEST(Collection, TerminalOutOfStepEndsAfterTenRefusedLines) {
+  Rig rig;
+  k60::test::writeWholeFile(rig.target, bytesOf("old data\r\n"));
+  rig.port.onWrite = [](ScriptedPort& p, std::span<const std::uint8_t> bytes) {
+    if (std::string(bytes.begin(), bytes.end()) == text::kRead) p.reply(text::kAckLine, kDelayMs);
+    p.reply(recordLine(5, "x"), 2 * kDelayMs);
+  };
+
+  const CollectionResult result = rig.run();
+
+  EXPECT_EQ(result.outcome, Outcome::Failed);
+  EXPECT_EQ(rig.sent(), joined({{"READ\r"}, repeated("NAK\r", 10)}));
+  EXPECT_EQ(messages(rig.ui), (std::vector<std::string>{message(text::kCollectOutOfStep, "错误")}));
+  EXPECT_EQ(rig.fileBytes(), bytesOf("old data\r\n"));
+  EXPECT_EQ(k60::test::filesIn(rig.dir.path()), 1u);
+  EXPECT_EQ(rig.ui.counterClosed, 1);
 }
 
 TEST(Collection, SilentTerminalGetsReadFourTimesThenTimeOut) {

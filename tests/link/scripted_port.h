@@ -71,6 +71,7 @@ class ScriptedPort : public SerialPort {
     return std::count_if(events.begin(), events.end(), [&](const Event& e) { return e.kind == kind; });
   }
   std::size_t pendingBytes() const { return incoming_.size(); }
+  std::uint32_t nowMs() { return clock_.nowMs(); }
 
   // SerialPort.
   bool open(const std::string& name) override {

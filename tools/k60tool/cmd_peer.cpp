@@ -39,7 +39,7 @@ A session ends when the image or lookup file has arrived, the records are served
 --count sessions did not end before --timeout.)";
 
 struct PeerArgs {
-  std::string port, mode = "auto", imageOut, lookupOut, recordsFile;
+  std::string port, mode = "auto", imageOut, lookupOut, recordsFile, whileSending = "keep";
   std::uint32_t baud = 115200;
   bool pace = false, verbose = false, once = false;
   int count = 0;
@@ -69,6 +69,12 @@ void addPeerOptions(CLI::App& cmd, PeerArgs& a) {
   cmd.add_option("--noise-at", f.noiseAt, "send noise bytes before the answer to this block or before this record");
   cmd.add_option("--repeat-record", f.repeatRecord, "send this record again after its ACK");
   cmd.add_option("--corrupt-record", f.corruptRecord, "send this record first with a wrong checksum");
+  cmd.add_option("--late-record", f.lateRecord, "send this record's first line late (see --late-ms)");
+  cmd.add_option("--late-ms", f.lateMs, "how late --late-record comes, in milliseconds (default 600)");
+  cmd.add_option("--answers-while-sending", a.whileSending,
+                 "an answer that arrives while a late line is on its way: keep (default; acted on once the\n"
+                 "line is out, so a time-out NAK brings the line again) or drop")
+      ->check(CLI::IsMember({"keep", "drop"}));
   cmd.add_option("--gap", a.options.gapMs, "quiet milliseconds that end an incomplete block (default 200)");
   cmd.add_option("--count", a.count, "end after this many sessions (default: run until stopped)");
   cmd.add_flag("--once", a.once, "end after one session");
@@ -190,6 +196,7 @@ bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArg
 int runPeer(Context& ctx, PeerArgs& args) {
   if (args.once) args.count = 1;
   args.options.mode = modeOf(args.mode);
+  args.options.keepAnswersWhileSending = args.whileSending == "keep";
   if (!args.recordsFile.empty() && !loadRecords(args.recordsFile, args.options.records, ctx.err))
     return kFailed;
   auto port = link::makeSystemSerialPort();
