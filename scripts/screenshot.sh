@@ -8,8 +8,9 @@
 #   OUT-wedge.png  the keyboard wedge dialog opened from that page (only when the build
 #                  tree holds k60_show_editor.exe, which opens them)
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
-#                  form with typed data and the cursor (only when the build tree holds
-#                  k60tool.exe, which writes the example)
+#                  form with typed data and the cursor, and
+#   OUT-scan.png   the same form after a barcode scan typed on the PC keyboard (both only
+#                  when the build tree holds k60tool.exe, which writes the example)
 #
 #   scripts/screenshot.sh PATH/k60gen.exe OUT.png
 set -euo pipefail
@@ -105,6 +106,12 @@ if [[ -n "$example" ]]; then
   for k in 7 7 7 8 9; do press_key "$k"; done
   xdotool mousemove --window "$window" --sync 170 390
   shot "${out%.png}-form.png"
+  # From the PC keyboard: BS three times, then a barcode scanner's burst (a character every
+  # 5 ms, ended by Enter) fills the item number and moves on to the quantity.
+  xdotool key BackSpace BackSpace BackSpace
+  sleep 0.2
+  xdotool type --delay 5 $'6901234567892\n'
+  shot "${out%.png}-scan.png"
 fi
 
 xdotool mousemove --window "$window" --sync 90 20 click 1

@@ -43,6 +43,28 @@ void Simulator::errorScreenKey(int) {
 
 void Simulator::enterCharacter(char ch) { handleFormEvent(form_.enterCharacter(ch)); }
 
+void Simulator::typeCharacter(char ch) {
+  if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  if (ch == '\0' || !keypadTypes(ch)) return;
+  if (state_ != SimulatorState::Form) {
+    // Outside a form only the keys count: a digit picks a line, any key clears an error.
+    const int key = ch == ' ' ? kKeySpace : keyOfDigit(ch);
+    if (key != 0) keyPress(key);
+    else if (state_ == SimulatorState::ErrorScreen) errorScreenKey(0);
+    return;
+  }
+  // Like a press of another key: a pending letter is entered first, and a refused one
+  // leaves its error screen up.
+  lastKey_ = 0;
+  if (tap_.pending() && enterPendingLetter()) return;
+  enterCharacter(ch);
+}
+
+void Simulator::scan(std::string_view text) {
+  for (char ch : text) typeCharacter(ch);
+  keyPress(kKeyEnter);
+}
+
 // True when the letter was refused and the error screen is up.
 bool Simulator::enterPendingLetter() {
   const char letter = tap_.take();

@@ -40,6 +40,15 @@ constexpr int keyOfDigit(char digit) {
   return at == std::string_view::npos ? 0 : static_cast<int>(at) + 1;
 }
 
+// True for a character that some key of the keypad types (a digit, '.', a space or one of
+// the letters), capitals only.
+constexpr bool keypadTypes(char ch) {
+  if (ch == ' ' || keyOfDigit(ch) != 0) return true;
+  for (std::string_view letters : kKeyLetters)
+    if (letters.find(ch) != std::string_view::npos) return true;
+  return false;
+}
+
 // 1..9 for the keys labelled 1..9, 0 for every other key (the key labelled 0 too).
 constexpr int keyLabelNumber(int key) {
   const char d = keyDigit(key);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "simulator/form_input.h"
 #include "simulator/local_clock.h"
@@ -27,6 +28,14 @@ class Simulator {
   void keyPress(int key);
   void tick();
   void reset();
+
+  // A character typed on the PC keyboard (or by a barcode scanner, which types): in a form
+  // it is entered as if it had been multi-tapped, whatever the alpha mode, a lower-case
+  // letter as its capital; elsewhere a digit, '.' or a space is its key's press. A character
+  // no key of the keypad can produce is ignored.
+  void typeCharacter(char ch);
+  // A scan: its characters as typed, then Enter.
+  void scan(std::string_view text);
 
   // Highlight 1 and the main page, whole LCD: at window creation (and every return to it).
   void showMainPage();

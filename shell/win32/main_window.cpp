@@ -49,6 +49,10 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     case WM_COMMAND:
       dispatchCommand(*app, LOWORD(wParam));
       return 0;
+    case WM_SETFOCUS:
+      // The PC keyboard belongs to the terminal face.
+      if (app->faceWindow) SetFocus(app->faceWindow);
+      return 0;
     case WM_CLOSE:
       closeMainWindow(*app);
       return 0;

@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include "simulator/win32/face_keyboard.h"
 #include "simulator/win32/face_mouse.h"
 #include "simulator/win32/face_paint.h"
 #include "simulator/win32/face_window_data.h"
@@ -39,6 +40,7 @@ void onDestroy(FaceWindow& face) {
   if (face.font) DeleteObject(face.font);
   face.font = nullptr;
   KillTimer(face.hwnd, kClockTimer);
+  KillTimer(face.hwnd, kTypingTimer);
   if (face.menuResource) DestroyMenu(face.menuResource);
   face.menuResource = face.commandMenu = nullptr;
 }
@@ -66,7 +68,14 @@ bool handle(FaceWindow& face, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != face.hwnd) onCaptureLost(face);
       return true;
+    case WM_KEYDOWN: onKeyDown(face, wParam, lParam); return true;
+    case WM_KEYUP: onKeyUp(face, wParam); return true;
+    case WM_CHAR: onChar(face, wParam, lParam); return true;
     case WM_TIMER:
+      if (wParam == kTypingTimer) {
+        onTypingTimer(face);
+        return true;
+      }
       if (wParam != kClockTimer) return false;
       face.simulator.tick();
       return true;
@@ -96,6 +105,11 @@ Simulator* faceSimulator(HWND face) {
   if (!face || GetClassLongPtrW(face, GCLP_WNDPROC) != ours) return nullptr;
   FaceWindow* data = faceOf(face);
   return data ? &data->simulator : nullptr;
+}
+
+void setFaceMilliseconds(HWND face, std::function<std::uint32_t()> milliseconds) {
+  if (!faceSimulator(face)) return;
+  if (FaceWindow* data = faceOf(face)) data->milliseconds = std::move(milliseconds);
 }
 
 }  // namespace k60::sim

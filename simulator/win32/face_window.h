@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+
 #include "template/store.h"
 
 namespace k60::sim {
@@ -23,5 +26,8 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 
 // The simulator running in a face window; null for any other window.
 Simulator* faceSimulator(HWND face);
+
+// The millisecond counter that times typed input (GetTickCount unless a test sets its own).
+void setFaceMilliseconds(HWND face, std::function<std::uint32_t()> milliseconds);
 
 }  // namespace k60::sim

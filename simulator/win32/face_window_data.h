@@ -1,10 +1,15 @@
 // What a terminal-face window holds: its pictures, font and menu, the mouse state of a key
-// press or a drag, and the simulator with the host and clock it runs on.
+// press or a drag, the typed input on hold, and the simulator with the host and clock it
+// runs on.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+
 #include "simulator/simulator.h"
+#include "simulator/typed_input.h"
 #include "simulator/win32/face_bitmap_table.h"
 #include "simulator/win32/face_host.h"
 
@@ -29,6 +34,9 @@ struct FaceWindow {
   HMENU menuResource = nullptr;  // PopMenuK60
   HMENU commandMenu = nullptr;   // its first popup
   MouseState mouse;
+  TypedInput typed;
+  // Milliseconds for the typed input's 30 ms; tests put a clock of their own here.
+  std::function<std::uint32_t()> milliseconds = [] { return static_cast<std::uint32_t>(GetTickCount()); };
   FaceHost host;
   SystemLocalClock clock;
   Simulator simulator;

@@ -95,6 +95,32 @@ TEST_F(SimulateCommandTest, FormShowsTheTypedDataAndCountsCompletedForms) {
   EXPECT_EQ(screen["lines"][0], "Name:") << "form 1 leads to itself and starts afresh";
 }
 
+// PC keyboard input and scans go through the form input rules like any entered character.
+TEST_F(SimulateCommandTest, TypedAndScannedInputEntersCharacters) {
+  const std::string file = smallFormFile();
+  struct Case {
+    const char* keys;
+    const char* state;
+    const char* line0;
+    const char* line1;
+    int records;
+  };
+  const Case cases[] = {
+      {"1,type:ab-c 1#", "form", "Name:AB-C 1", "Qty:", 0},  // '#' is on no key
+      {"1,Alpha,type:12", "form", "Name:12", "Qty:", 0},      // a typed digit stays a digit
+      {"1,Enter,type:x", "error", "Name:", "Qty:", 0},        // refused by the number line
+      {"1,scan:ABC,scan:6901234567892", "form", "Name:", "Qty:", 1},
+      {"1,scan:AB,type:7,Enter", "error", "Name:AB", "Qty:7", 0},  // too short
+  };
+  for (const Case& c : cases) {
+    const json screen = simulate(file, c.keys);
+    EXPECT_EQ(screen["state"], c.state) << c.keys;
+    EXPECT_EQ(screen["lines"][0], c.line0) << c.keys;
+    EXPECT_EQ(screen["lines"][1], c.line1) << c.keys;
+    EXPECT_EQ(screen["records"], c.records) << c.keys;
+  }
+}
+
 TEST_F(SimulateCommandTest, WaitsLetMultiTapLettersTimeOut) {
   const std::string file = smallFormFile();
   json screen = simulate(file, "1,Alpha,2,2");

@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "simulator/simulator.h"
 #include "simulator/win32/face_bitmap_table.h"
+#include "simulator/win32/face_keyboard.h"
 #include "simulator/win32/face_paint.h"
 #include "simulator/win32/face_window.h"
 #include "simulator/win32/lcd_text.h"
@@ -293,6 +294,62 @@ TEST_F(FaceWindowTest, PaintedLcdTextStartsInColumnZeroAndReachesColumnNineteen)
   EXPECT_TRUE(canvas.inkIn(26, 32, 52, 62)) << "A in column 0";
   EXPECT_TRUE(canvas.inkIn(140, 146, 52, 62)) << "B in column 19";
   EXPECT_FALSE(canvas.inkIn(33, 139, 52, 62)) << "nothing between them";
+}
+
+// ---- The PC keyboard and a barcode scanner ----
+
+class FaceKeyboardTest : public FaceWindowTest {
+ protected:
+  void SetUp() override {
+    FaceWindowTest::SetUp();
+    setFaceMilliseconds(app.faceWindow, [this] { return now; });
+  }
+  void message(UINT msg, WPARAM wParam, LPARAM flags = 1) { SendMessageW(app.faceWindow, msg, wParam, flags); }
+  // A key stroke as Windows sends it: key down, its character (if any), key up, `gapMs`
+  // after the previous one.
+  void stroke(WPARAM vk, wchar_t ch, std::uint32_t gapMs) {
+    now += gapMs;
+    message(WM_KEYDOWN, vk);
+    if (ch) message(WM_CHAR, ch);
+    message(WM_KEYUP, vk, 0xC0000001);
+  }
+  void type(const std::string& text, std::uint32_t gapMs = 100) {
+    for (char c : text) stroke(LOBYTE(VkKeyScanW(c)), static_cast<wchar_t>(c), gapMs);
+  }
+  // Lets the held input's 30 ms pass.
+  void settle() {
+    now += 40;
+    message(WM_TIMER, kTypingTimer, 0);
+  }
+  std::uint32_t now = 5000;
+};
+
+TEST_F(FaceKeyboardTest, TypingFillsAFormAndTheLineTypeRefusesALetter) {
+  runForm({{DataType::Text, "Name:"}, {DataType::Integer, "Qty:"}});
+  type("ab-1#");  // '#' is on no key of the keypad
+  settle();
+  EXPECT_EQ(line(0), "Name:AB-1");
+  stroke(VK_RETURN, L'\r', 100);
+  message(WM_KEYDOWN, '7', 1 | (1 << 30));  // an auto-repeat: not a second press
+  type("7x");
+  settle();
+  EXPECT_EQ(line(1), "Qty:7");
+  EXPECT_EQ(sim()->state(), SimulatorState::ErrorScreen) << "x refused by the number line";
+  stroke(VK_ESCAPE, 0x1B, 100);  // any key takes the error screen away
+  stroke(VK_ESCAPE, 0x1B, 100);  // Esc leaves the form
+  settle();
+  EXPECT_EQ(sim()->state(), SimulatorState::MainPage);
+}
+
+TEST_F(FaceKeyboardTest, AScanIsHeldUntilItEndsAndThenCompletesTheForm) {
+  runForm({{DataType::Integer, "Code:"}});
+  app.tmpl.form(0).setMaxLength(0, 20);
+  type("6901234567892", 2);
+  stroke(VK_RETURN, L'\r', 2);
+  EXPECT_EQ(line(0), "Code:") << "a burst is held while it may still be a scan";
+  settle();
+  EXPECT_EQ(sim()->screen().recordCounter(), 1);
+  EXPECT_EQ(line(0), "Code:") << "form 1 starts afresh after its record";
 }
 
 // A proportional font with narrow i and wide W and Chinese glyphs narrower than two cells:

@@ -28,7 +28,8 @@ void addSimulateCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("simulate", "run keys through the terminal simulator and show the screen");
   cmd->add_option("file", args->file, "template file (.ATX; - for standard input)")->required();
   cmd->add_option("--keys", args->keys,
-                  "comma-separated keys: 0..9 . Enter BS SP Up Down Alpha FN ESC PWR wait:MS")
+                  "comma-separated keys: 0..9 . Enter BS SP Up Down Alpha FN ESC PWR wait:MS, "
+                  "type:TEXT (typed on the PC keyboard), scan:TEXT (a barcode scan: TEXT, then Enter)")
       ->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
   cmd->add_option("--time", args->time, "local time at the start, YYYY-MM-DDTHH:MM (default: now)");
@@ -37,7 +38,7 @@ void addSimulateCommand(CLI::App& app, Context& ctx) {
     const auto steps = parseKeyScript(args->keys, bad);
     if (!steps) {
       ctx.err << "k60tool simulate: unknown key \"" << bad << "\" (keys are 0..9 . Enter BS SP Up Down Alpha FN ESC PWR "
-              << "and wait:MS with MS from 0 to " << kMaxWaitMs << ")\n";
+              << "wait:MS with MS from 0 to " << kMaxWaitMs << ", type:TEXT and scan:TEXT)\n";
       ctx.exitCode = kUsage;
       return;
     }

@@ -29,6 +29,8 @@ constexpr std::array<KeyName, 9> kNamedKeys = {{
 }};
 
 constexpr std::string_view kWaitPrefix = "wait:";
+constexpr std::string_view kTypePrefix = "type:";
+constexpr std::string_view kScanPrefix = "scan:";
 
 bool sameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -49,14 +51,22 @@ std::optional<long long> number(std::string_view s) {
   return value;
 }
 
+// The text after `prefix`, when `item` starts with it and has some.
+std::optional<std::string_view> after(std::string_view item, std::string_view prefix) {
+  if (item.size() <= prefix.size() || !sameName(item.substr(0, prefix.size()), prefix)) return std::nullopt;
+  return item.substr(prefix.size());
+}
+
 std::optional<ScriptStep> parseStep(std::string_view item) {
   if (item.size() == 1 && sim::keyOfDigit(item[0]) != 0) return ScriptStep{sim::keyOfDigit(item[0]), 0};
   for (const KeyName& k : kNamedKeys)
     if (sameName(item, k.name)) return ScriptStep{k.key, 0};
-  if (item.size() > kWaitPrefix.size() && sameName(item.substr(0, kWaitPrefix.size()), kWaitPrefix)) {
-    const auto ms = number(item.substr(kWaitPrefix.size()));
+  if (const auto wait = after(item, kWaitPrefix)) {
+    const auto ms = number(*wait);
     if (ms && *ms >= 0 && *ms <= kMaxWaitMs) return ScriptStep{0, *ms};
   }
+  if (const auto typed = after(item, kTypePrefix)) return ScriptStep{0, 0, std::string(*typed), {}};
+  if (const auto scanned = after(item, kScanPrefix)) return ScriptStep{0, 0, {}, std::string(*scanned)};
   return std::nullopt;
 }
 

@@ -9,15 +9,19 @@
 
 namespace k60::tool {
 
-// One step of a key script: a key press (key number 1..20) or a wait of some milliseconds.
+// One step of a key script: a key press (key number 1..20), a wait of some milliseconds,
+// characters typed on the PC keyboard, or a barcode scan (its characters, then Enter).
 struct ScriptStep {
   int key = 0;
   long long waitMs = 0;
+  std::string typed;
+  std::string scanned;
 };
 
 inline constexpr long long kMaxWaitMs = 24LL * 60 * 60 * 1000;
 
-// "7,Enter,wait:800,..." into steps. No result when a name is unknown or a wait is not a
+// "7,Enter,wait:800,type:AB12,scan:6901234567892,..." into steps (a text runs to the next
+// comma). No result when a name is unknown or a wait is not a
 // number of milliseconds from 0 to one day; `bad` then names the offending item.
 std::optional<std::vector<ScriptStep>> parseKeyScript(std::string_view keys, std::string& bad);
 

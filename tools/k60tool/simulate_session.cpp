@@ -31,10 +31,15 @@ SimulateSession::SimulateSession(Template& t, std::chrono::sys_time<std::chrono:
 
 void SimulateSession::play(const std::vector<ScriptStep>& steps) {
   for (const ScriptStep& step : steps) {
-    if (step.key != 0)
+    if (step.key != 0) {
       sim_.keyPress(step.key);
-    else
+    } else if (!step.typed.empty()) {
+      for (char ch : step.typed) sim_.typeCharacter(ch);
+    } else if (!step.scanned.empty()) {
+      sim_.scan(step.scanned);
+    } else {
       wait(step.waitMs);
+    }
   }
 }
 
