@@ -51,8 +51,15 @@ CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const s
     ctx.ui.showMessage(text::kCannotCreateFile, text::kErrorCaption, MessageIcon::None);
     return {Outcome::FileError, 0};
   }
-  if (!openPortForCollection(ctx, choice)) return {Outcome::PortError, 0};
-  const std::optional<int> records = receive(ctx, file);
+  std::optional<int> records;
+  try {
+    if (!openPortForCollection(ctx, choice)) return {Outcome::PortError, 0};
+    records = receive(ctx, file);
+  } catch (const TransferCancelled&) {
+    file.discard();
+    endCancelledTransfer(ctx, text::kUploadCaption);
+    return {Outcome::Cancelled, 0};
+  }
   // The port is closed without a purge.
   ctx.port.close();
   return settle(ctx, file, records);

@@ -16,6 +16,7 @@ struct CollectionResult {
                       // message shown; no file left behind
     FileError,        // the file could not be created; nothing sent, port never opened
     PortError,        // the port or the IR set-up failed; message shown; no file left behind
+    Cancelled,        // stopped by the person (Esc, Ctrl+C); message shown; no file left
   };
   Outcome outcome = Outcome::Failed;
   int records = 0;

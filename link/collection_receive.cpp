@@ -45,7 +45,7 @@ Reply collectReply(LinkContext& ctx, std::uint32_t sentAt) {
       reply.timedOut = true;
       return reply;
     }
-    if (!got) ctx.clock.idle();
+    if (!got) waitOrCancel(ctx);
   }
 }
 
@@ -58,7 +58,7 @@ bool readLine(LinkContext& ctx, LineBuffer& line) {
     const bool got = ctx.port.read({&byte, 1}) == 1;
     if (got && line.take(byte)) return true;
     if (elapsedMs(start, ctx.clock.nowMs()) > kLineTimeoutMs) return false;
-    if (!got) ctx.clock.idle();
+    if (!got) waitOrCancel(ctx);
   }
 }
 
@@ -113,8 +113,10 @@ bool connectToTerminal(LinkContext& ctx) {
   }
 }
 
-std::optional<int> receiveRecords(LinkContext& ctx, const RecordSink& sink) {
-  ctx.ui.counterOpen();
+namespace {
+
+// Phase 2 inside the counter box.
+std::optional<int> receiveInOrder(LinkContext& ctx, const RecordSink& sink) {
   Tally tally;
   LineBuffer line;
   const auto fail = [&ctx](std::string_view message) -> std::optional<int> {
@@ -151,6 +153,18 @@ std::optional<int> receiveRecords(LinkContext& ctx, const RecordSink& sink) {
   }
   ctx.ui.counterClose();
   return tally.records;
+}
+
+}  // namespace
+
+std::optional<int> receiveRecords(LinkContext& ctx, const RecordSink& sink) {
+  ctx.ui.counterOpen();
+  try {
+    return receiveInOrder(ctx, sink);
+  } catch (const TransferCancelled&) {
+    ctx.ui.counterClose();
+    throw;
+  }
 }
 
 }  // namespace k60::link

@@ -26,7 +26,13 @@ bool runAttempt(LinkContext& ctx, const Transfer& transfer) {
   }
   if (!handshake(ctx)) return false;
   ctx.ui.progressOpen();
-  const bool sent = transfer(ctx);
+  bool sent = false;
+  try {
+    sent = transfer(ctx);
+  } catch (const TransferCancelled&) {
+    ctx.ui.progressClose();
+    throw;
+  }
   ctx.ui.progressClose();
   if (sent)
     ctx.ui.showMessage(text::kDownloadDone, text::kDownloadCaption, MessageIcon::Exclamation);
@@ -34,13 +40,18 @@ bool runAttempt(LinkContext& ctx, const Transfer& transfer) {
 }
 
 bool runDownload(LinkContext& ctx, const LinkChoice& choice, const Transfer& transfer) {
-  if (!openPortForDownload(ctx, choice)) return false;
-  bool sent = runAttempt(ctx, transfer);
-  while (!sent &&
-         ctx.ui.askYesNo(text::kRetryQuestion, text::kErrorCaption, MessageIcon::Question))
-    sent = runAttempt(ctx, transfer);
-  closePortAfterDownload(ctx);
-  return sent;
+  try {
+    if (!openPortForDownload(ctx, choice)) return false;
+    bool sent = runAttempt(ctx, transfer);
+    while (!sent &&
+           ctx.ui.askYesNo(text::kRetryQuestion, text::kErrorCaption, MessageIcon::Question))
+      sent = runAttempt(ctx, transfer);
+    closePortAfterDownload(ctx);
+    return sent;
+  } catch (const TransferCancelled&) {
+    endCancelledTransfer(ctx, text::kDownloadCaption);
+    return false;
+  }
 }
 
 }  // namespace k60::link

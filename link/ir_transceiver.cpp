@@ -37,7 +37,7 @@ bool echoArrives(LinkContext& ctx) {
     std::uint8_t b = 0;
     if (ctx.port.read(std::span<std::uint8_t>(&b, 1)) == 1) return b == kProbe;
     if (elapsedMs(start, ctx.clock.nowMs()) >= kEchoWaitMs) return false;
-    ctx.clock.idle();
+    waitOrCancel(ctx);
   }
 }
 

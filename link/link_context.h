@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "link/clock.h"
 #include "link/link_ui.h"
@@ -22,6 +23,20 @@ struct LinkContext {
   LinkUi& ui;
   LineSettings& line;  // lives for the whole process; never reset
 };
+
+// Thrown from a wait of a transfer that the person asked to stop. The command that opened
+// the port catches it, purges and closes the port and says that the transfer was cancelled.
+struct TransferCancelled {};
+
+// One pause of a waiting loop: gives the CPU away, or ends the transfer when asked to.
+inline void waitOrCancel(LinkContext& ctx) {
+  if (ctx.ui.cancelRequested()) throw TransferCancelled{};
+  ctx.clock.idle();
+}
+
+// After a cancel: the port is purged (the terminal may still be sending) and closed, and the
+// person is told under `caption`.
+void endCancelledTransfer(LinkContext& ctx, std::string_view caption);
 
 struct LinkChoice {
   std::string portName;  // "COM1".."COM6" on Windows, a device path elsewhere

@@ -25,6 +25,10 @@ class LinkUi {
   virtual void counterOpen() = 0;
   virtual void counterShow(int records) = 0;
   virtual void counterClose() = 0;
+
+  // Asked at every wait of a transfer: true when the person wants it stopped (Esc in the
+  // Windows program, Ctrl+C in k60tool).
+  virtual bool cancelRequested() { return false; }
 };
 
 }  // namespace k60::link

@@ -73,6 +73,14 @@ bool openPortForCollection(LinkContext& ctx, const LinkChoice& choice) {
   return true;
 }
 
+void endCancelledTransfer(LinkContext& ctx, std::string_view caption) {
+  if (ctx.port.isOpen()) {
+    ctx.port.purgeReceive();
+    ctx.port.close();
+  }
+  ctx.ui.showMessage(text::kTransferCancelled, caption, MessageIcon::None);
+}
+
 void closePortAfterDownload(LinkContext& ctx) {
   ctx.port.purgeReceive();
   ctx.port.close();

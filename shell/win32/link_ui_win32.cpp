@@ -27,6 +27,13 @@ void discardQueuedInput() {
   }
 }
 
+bool WindowsLinkUi::cancelRequested() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) return true;
+  return false;
+}
+
 HWND WindowsLinkUi::ownerFor(std::string_view text) const {
   return text == link::text::kCannotOpenFile ? nullptr : app_.mainWindow;
 }

@@ -23,6 +23,9 @@ class WindowsLinkUi : public link::LinkUi {
   void counterOpen() override { counter_.open(app_.instance); }
   void counterShow(int records) override { counter_.show(records); }
   void counterClose() override { counter_.close(); }
+  // Esc waiting in this thread's queue stops the transfer. The keys taken from the queue on
+  // the way are dropped, as all input during a transfer is.
+  bool cancelRequested() override;
 
  private:
   // The box's owner: the main window, which stays disabled while the box is up, so that no

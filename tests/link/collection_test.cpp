@@ -399,6 +399,33 @@ TEST(Collection, TerminalOutOfStepEndsAfterTenRefusedLines) {
   EXPECT_EQ(rig.ui.counterClosed, 1);
 }
 
+// A cancel during the records or during the handshake: the port is purged and closed, the
+// earlier file stays, and the message says the transfer was cancelled.
+TEST(Collection, CancelLeavesTheEarlierFileAndPurgesThePort) {
+  for (const std::size_t acknowledged : {std::size_t{0}, std::size_t{2}}) {
+    SCOPED_TRACE(acknowledged);
+    Rig rig;
+    k60::test::writeWholeFile(rig.target, bytesOf("old\r\n"));
+    auto terminal = std::make_shared<Terminal>();
+    terminal->lines = {recordLine(0, "a"), recordLine(1, "b"), recordLine(2, "c")};
+    terminal->silentFrom = acknowledged;
+    rig.play(terminal);
+    rig.ui.cancel = [&rig] { return rig.port.count(ScriptedPort::Kind::Write) > 2; };
+
+    const CollectionResult result = rig.run();
+
+    EXPECT_EQ(result.outcome, Outcome::Cancelled);
+    EXPECT_EQ(messages(rig.ui), (std::vector<std::string>{message("传输已取消!", "上传数据")}));
+    EXPECT_EQ(rig.fileBytes(), bytesOf("old\r\n"));
+    EXPECT_EQ(k60::test::filesIn(rig.dir.path()), 1u);
+    EXPECT_EQ(rig.ui.counterOpened, rig.ui.counterClosed);
+    ASSERT_GE(rig.port.events.size(), 2u);
+    EXPECT_EQ(rig.port.events[rig.port.events.size() - 2].kind, ScriptedPort::Kind::Purge);
+    EXPECT_EQ(rig.port.events.back().kind, ScriptedPort::Kind::Close);
+    EXPECT_EQ(rig.port.count(ScriptedPort::Kind::Write), 3u) << "stopped at the first wait after the third write";
+  }
+}
+
 TEST(Collection, SilentTerminalGetsReadFourTimesThenTimeOut) {
   Rig rig;
 

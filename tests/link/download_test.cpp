@@ -231,6 +231,22 @@ TEST(ProgramDownload, SilentTerminalGetsThreeHandshakesThenTheRetryQuestion) {
   EXPECT_EQ(lastOf(rig.timeline(), 3), (std::vector<std::string>{kAsk, "purge", "close"}));
 }
 
+// A cancel while block 10 waits for its answer: the progress window closes, no retry
+// question, the port is purged and closed, and the message says so.
+TEST(ProgramDownload, CancelStopsAtTheNextWaitWithoutTheRetryQuestion) {
+  DownloadRig rig;
+  rig.terminal = [](const Bytes&, int n) { return n <= 10 ? std::optional<Answer>(Answer{"ACK\r"}) : std::nullopt; };
+  rig.ui.cancel = [&rig] { return rig.port.count(ScriptedPort::Kind::Write) > 11; };
+  Template t = defaultTemplate();
+
+  EXPECT_FALSE(downloadProgram(rig.ctx, rig.choice, t));
+
+  EXPECT_EQ(rig.writeLabels().back(), "block 10");
+  EXPECT_EQ(lastOf(rig.timeline(), 4), (std::vector<std::string>{"progressClose", "purge", "close", "msg 传输已取消!"}));
+  EXPECT_EQ(rig.ui.shown.back().caption, "下载");
+  EXPECT_EQ(rig.ui.shown.size(), 1u);
+}
+
 TEST(ProgramDownload, SecondHandshakeAnsweredAckIsTheLast) {
   DownloadRig rig;
   rig.terminal = [](const Bytes&, int n) { return Answer{n == 0 ? "NAK\r" : "ACK\r"}; };

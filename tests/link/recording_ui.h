@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,9 @@ class RecordingUi : public LinkUi {
   void counterOpen() override { ++counterOpened; }
   void counterShow(int records) override { counter.push_back(records); }
   void counterClose() override { ++counterClosed; }
+  // Asked at every wait; stops the transfer once it says so.
+  std::function<bool()> cancel;
+  bool cancelRequested() override { return cancel && cancel(); }
 };
 
 }  // namespace k60::link::test

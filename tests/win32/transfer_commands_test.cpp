@@ -464,6 +464,38 @@ TEST_F(TransferTest, ATerminalFallingSilentAfterSomeRecordsLeavesNoFileAndNoCoun
   EXPECT_FALSE(fileExists(file.path));
 }
 
+// Esc during a collection stops it at the next wait: the port is purged and closed, the file
+// that was there stays as it was, and the box says the transfer was cancelled. A key pressed
+// before it does nothing.
+TEST_F(TransferTest, EscCancelsACollectionAndLeavesTheEarlierFile) {
+  TempPath file(L"k60collect_esc.TXT");
+  writeFile(file.path, "old\r\n");
+  RecordingTerminal terminal{{"R0", "R1", "R2"}};
+  port.onWrite = [&](link::test::ScriptedPort& p, std::span<const std::uint8_t> bytes) {
+    if (terminal.next < 2) return terminal(p, bytes);
+    // The third record is acknowledged; the person gives up before the next line.
+    PostMessageW(main, WM_KEYDOWN, 'Z', 0);
+    PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0);
+  };
+  ModalSeen overwrite, box;
+  bool counterUp = true;
+  ModalStep cancelled = [&] {
+    if (!findModal(false)) return false;
+    counterUp = FindWindowW(L"K60CounterBox", nullptr) != nullptr;
+    return answerMessageBox(IDOK, &box)();
+  };
+  runCommand(IDM_COLLECT_SERIAL, {answerFileDialog(file.path), answerMessageBox(IDYES, &overwrite), cancelled});
+  EXPECT_EQ(box.text, L"传输已取消!");
+  EXPECT_EQ(box.caption, L"上传数据");
+  EXPECT_FALSE(counterUp) << "the counter box was still up under the message";
+  EXPECT_EQ(readAll(file.path), bytesOf("old\r\n"));
+  ASSERT_GE(port.events.size(), 2u);
+  EXPECT_EQ(port.events[port.events.size() - 2].kind, Kind::Purge);
+  EXPECT_EQ(port.events.back().kind, Kind::Close);
+  // "READ" and three ACKs: the cancel came at the first wait after the keys.
+  EXPECT_EQ(port.count(Kind::Write), 4u);
+}
+
 TEST_F(TransferTest, ChoosingAnExistingFileForTheCollectionAsksBeforeReplacingIt) {
   TempPath file(L"k60collect_old.TXT");
   writeFile(file.path, "old\r\n");

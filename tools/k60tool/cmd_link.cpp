@@ -73,6 +73,7 @@ int runLink(Context& ctx, const LinkArgs& args, Operation operation) {
   ui.nameFile(args.file);
   link::LineSettings line;
   link::LinkContext session{port, clock, ui, line};
+  const CtrlCStopsTransfers ctrlC;
   return operation(session, ui) ? kDone : kFailed;
 }
 

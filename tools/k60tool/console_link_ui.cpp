@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -47,6 +48,10 @@ constexpr Gloss kGlosses[] = {
     {t::kTimeOut, "time-out: the terminal stopped answering", About::Port},
     {t::kConnectFailed, "no connection: the terminal did not accept the request", About::Port},
     {t::kNoDataReceived, "no data received"},
+    {t::kCollectOutOfStep,
+     "the collection failed: ten lines in a row could not be taken; the records are still on the terminal",
+     About::Port},
+    {t::kTransferCancelled, "the transfer was cancelled", About::Port},
     {t::kLookupLineTooLongFormat, "line %d of the lookup file is longer than 253 bytes; nothing was sent", About::File},
     {t::kLookupUtf8LineFormat,
      "the lookup file is UTF-8 and line %d is not GB2312 text; nothing was sent (--encoding utf-8 converts it)",
@@ -63,6 +68,11 @@ std::optional<std::string> numberIn(std::string_view text, std::string_view form
   if (text.size() <= head.size() + tail.size() || !text.starts_with(head) || !text.ends_with(tail)) return std::nullopt;
   return std::string(text.substr(head.size(), text.size() - head.size() - tail.size()));
 }
+
+// Set by the SIGINT handler; a signal handler may only store to such an object.
+volatile std::sig_atomic_t ctrlCPressed = 0;
+
+extern "C" void onCtrlC(int) { ctrlCPressed = 1; }
 
 const Gloss* glossOf(std::string_view text, std::string* number) {
   for (const Gloss& g : kGlosses)
@@ -174,5 +184,14 @@ void ConsoleLinkUi::counterShow(int records) {
 }
 
 void ConsoleLinkUi::counterClose() { endLine(); }
+
+CtrlCStopsTransfers::CtrlCStopsTransfers() {
+  ctrlCPressed = 0;
+  previous_ = std::signal(SIGINT, onCtrlC);
+}
+
+CtrlCStopsTransfers::~CtrlCStopsTransfers() { std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_); }
+
+bool ConsoleLinkUi::cancelRequested() { return ctrlCPressed != 0; }
 
 }  // namespace k60::tool

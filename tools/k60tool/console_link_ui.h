@@ -50,6 +50,8 @@ class ConsoleLinkUi : public link::LinkUi {
   void counterOpen() override;
   void counterShow(int records) override;
   void counterClose() override;
+  // True once Ctrl+C was pressed while a transfer runs (see CtrlCStopsTransfers).
+  bool cancelRequested() override;
 
  private:
   void endLine();
@@ -63,6 +65,19 @@ class ConsoleLinkUi : public link::LinkUi {
   std::function<std::string()> done_;
   const link::SerialPort* port_ = nullptr;
   bool midLine_ = false;  // a bar or counter is drawn on the current line
+};
+
+// For as long as it lives, Ctrl+C (SIGINT) does not end the process but asks the transfer to
+// stop at its next wait, so that the port is purged and closed and no partial file is left.
+class CtrlCStopsTransfers {
+ public:
+  CtrlCStopsTransfers();
+  ~CtrlCStopsTransfers();
+  CtrlCStopsTransfers(const CtrlCStopsTransfers&) = delete;
+  CtrlCStopsTransfers& operator=(const CtrlCStopsTransfers&) = delete;
+
+ private:
+  void (*previous_)(int);
 };
 
 // The English gloss of one of the link's texts, a line number filled in; empty for a text
