@@ -22,11 +22,17 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
 // `path` is left as it was, and the result is false.
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
+// A file that is marked read-only, which a replacement must not go over: an ordinary file
+// without any write permission bit (judged from its mode, since a process running as root
+// could write it anyway), on Windows one with the read-only attribute.
+bool isReadOnlyFile(const std::string& path);
+
 // The file that a replacement of `path` must land on: the file a symbolic link points to, so
 // that the link itself stays, else `path`.
 std::string replacementTarget(const std::string& path);
 
-// The directory part of `path` ("." when it has none), for the temporary file.
+// The directory part of `path` ("." when it has none), for the temporary file. A backslash
+// separates directories on Windows only; elsewhere it is part of a file name.
 std::string directoryOf(const std::string& path);
 
 }  // namespace k60

@@ -26,7 +26,7 @@ bool targetWritable(const std::string& path) {
 // the path could not be renamed over.
 bool replaceableTarget(const std::string& target, struct stat* st, bool* exists) {
   *exists = ::stat(target.c_str(), st) == 0;
-  if (*exists) return S_ISREG(st->st_mode) && targetWritable(target);
+  if (*exists) return S_ISREG(st->st_mode) && !isReadOnlyFile(target) && targetWritable(target);
   return errno == ENOENT;
 }
 

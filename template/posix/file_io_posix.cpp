@@ -40,6 +40,11 @@ mode_t replacementMode(const struct stat* existing) {
   return 0666 & ~mask;
 }
 
+bool isReadOnlyFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0;
+}
+
 std::string replacementTarget(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
@@ -74,6 +79,8 @@ bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   struct stat st {};
   const bool exists = ::stat(target.c_str(), &st) == 0;
   if (exists && !S_ISREG(st.st_mode)) return !S_ISDIR(st.st_mode) && writeInPlace(target, bytes);
+  // The rename would go over a read-only file as if it were not.
+  if (exists && isReadOnlyFile(target)) return false;
   std::string temp = directoryOf(target) + "/.k60save-XXXXXX";
   const int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;

@@ -39,10 +39,17 @@ std::optional<std::vector<std::uint8_t>> readFilePrefix(const std::string& path,
   return out;
 }
 
+bool isReadOnlyFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(utf8ToUtf16(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 // Links are rare on Windows and need privileges to make; the path is taken as it is.
 std::string replacementTarget(const std::string& path) { return path; }
 
 bool replaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  if (isReadOnlyFile(path)) return false;
   // GetTempFileName creates an empty file with a unique short name in the directory. It
   // needs room for that name within MAX_PATH; a directory too deep for it still takes the
   // file, written in place as a plain save would.

@@ -93,8 +93,12 @@ std::optional<std::chrono::sys_time<std::chrono::minutes>> parseStartTime(std::s
   // Positions of the separators in YYYY-MM-DDTHH:MM.
   if (text.size() != 16 || text[4] != '-' || text[7] != '-' || text[10] != 'T' || text[13] != ':')
     return std::nullopt;
-  const auto y = number(text.substr(0, 4)), mo = number(text.substr(5, 2)), d = number(text.substr(8, 2));
-  const auto h = number(text.substr(11, 2)), mi = number(text.substr(14, 2));
+  // Digits only: "T-1:00" is no hour.
+  const auto digits = [](std::string_view s) {
+    return s.find_first_not_of("0123456789") == std::string_view::npos ? number(s) : std::nullopt;
+  };
+  const auto y = digits(text.substr(0, 4)), mo = digits(text.substr(5, 2)), d = digits(text.substr(8, 2));
+  const auto h = digits(text.substr(11, 2)), mi = digits(text.substr(14, 2));
   if (!y || !mo || !d || !h || !mi || *h > 23 || *mi > 59) return std::nullopt;
   const year_month_day date{year(static_cast<int>(*y)), month(static_cast<unsigned>(*mo)), day(static_cast<unsigned>(*d))};
   if (!date.ok()) return std::nullopt;

@@ -4,7 +4,9 @@
 #include <CLI/CLI.hpp>
 #include <optional>
 
+#include "link/link_messages.h"
 #include "tools/k60tool/commands.h"
+#include "tools/k60tool/tool_messages.h"
 
 #ifndef K60TOOL_VERSION
 #define K60TOOL_VERSION "unknown"
@@ -68,6 +70,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "命令行错误 (wrong command line): " << e.what() << "\n"
         << (failed == &app ? app.help() : failed->help("k60tool"));
     return kUsage;
+  }
+  // Output that could not be written (a full disk, a closed standard output) is a failure.
+  if (!out.flush() && ctx.exitCode == kDone) {
+    printMessage(err, {link::text::kErrorCaption, link::text::kCannotWriteFile,
+                       "the output could not be written", "standard output"});
+    return kFailed;
   }
   return ctx.exitCode;
 }
