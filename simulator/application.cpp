@@ -7,13 +7,10 @@
 #include "template/form_record.h"
 #include "template/menu_record.h"
 #include "template/startup_options.h"
+#include "template/targets.h"
 
 namespace k60::sim {
 namespace {
-
-constexpr int kLastForm = 10;
-constexpr int kLastMenu = 20;
-constexpr int kFirstMenu = 11;
 
 // Run start: item counts, cleared prompts of unused lines, input line counts, written into
 // the template without marking it changed.
@@ -30,11 +27,11 @@ void Simulator::runApplication() {
   prepareRun(t_);
   if (t_.startup().startPosition() == 0) {
     if (t_.form(0).inputLineCount() > 0)
-      startForm(1);
+      startForm(kFirstFormTarget);
     else
       noProgram();
   } else if (t_.menu(0).itemCount() > 0) {
-    openMenu(kFirstMenu);
+    openMenu(kFirstMenuTarget);
   } else {
     noProgram();
   }
@@ -47,9 +44,9 @@ void Simulator::noProgram() {
 
 // A target above 20 (a damaged file) leads to the main page, like target 0.
 void Simulator::goToTarget(int target, bool fromEsc) {
-  if (target >= 1 && target <= kLastForm)
+  if (isFormTarget(target))
     startForm(target);
-  else if (target >= kFirstMenu && target <= kLastMenu)
+  else if (isMenuTarget(target))
     fromEsc ? showMenu(target) : openMenu(target);
   else
     showMainPage();
@@ -58,12 +55,12 @@ void Simulator::goToTarget(int target, bool fromEsc) {
 void Simulator::startForm(int target) {
   state_ = SimulatorState::Form;
   target_ = target;
-  form_.start(t_.form(static_cast<std::size_t>(target - 1)));
+  form_.start(t_.form(formIndex(target)));
   host_.invalidateWholeLcd();
 }
 
 void Simulator::openMenu(int target) {
-  const MenuRecord menu = t_.menu(static_cast<std::size_t>(target - kFirstMenu));
+  const MenuRecord menu = t_.menu(menuIndex(target));
   menu.setSelectedItem(0);
   menu.setRunState(0);
   showMenu(target);
@@ -72,7 +69,7 @@ void Simulator::openMenu(int target) {
 // Up to 8 rows: the title stays on row 0 and the items scroll so that the selected one
 // stays in view. A kept selection outside the items (a saved run) starts again at item 1.
 void Simulator::showMenu(int target) {
-  const MenuRecord menu = t_.menu(static_cast<std::size_t>(target - kFirstMenu));
+  const MenuRecord menu = t_.menu(menuIndex(target));
   const int n = itemCount(menu);
   if (menu.selectedItem() >= std::max(n, 1)) menu.setSelectedItem(0);
   const int selected = menu.selectedItem();
@@ -91,7 +88,7 @@ void Simulator::showMenu(int target) {
 }
 
 void Simulator::menuKey(int key) {
-  const MenuRecord menu = t_.menu(static_cast<std::size_t>(target_ - kFirstMenu));
+  const MenuRecord menu = t_.menu(menuIndex(target_));
   const int n = itemCount(menu);
   const int selected = menu.selectedItem();
   const int digit = keyLabelNumber(key);

@@ -4,7 +4,9 @@
 
 namespace k60::sim {
 
-inline constexpr int kFaceBitmap = 500;             // 180 x 400, drawn at (0, 0)
+inline constexpr int kFaceWidth = 180;               // the face picture, in pixels; the program
+inline constexpr int kFaceHeight = 400;              // window is exactly this big
+inline constexpr int kFaceBitmap = 500;             // kFaceWidth x kFaceHeight, drawn at (0, 0)
 constexpr int releasedKeyBitmap(int key) { return 500 + key; }  // key 1..20
 constexpr int pressedKeyBitmap(int key) { return 520 + key; }   // key 1..20
 inline constexpr int kCursorBitmap = 541;            // 6 x 10

@@ -3,6 +3,7 @@
 #include "simulator/simulator.h"
 #include "simulator/simulator_texts.h"
 #include "template/prompt_pages.h"
+#include "template/targets.h"
 
 namespace k60::sim {
 namespace {
@@ -23,7 +24,7 @@ void Simulator::formKey(int key) {
       enterCharacter(digit);
     return;
   }
-  const FormRecord form = t_.form(static_cast<std::size_t>(target_ - 1));
+  const FormRecord form = t_.form(formIndex(target_));
   switch (key) {
     case kKeySpace: enterCharacter(' '); break;
     case kKeyBackspace: handleFormEvent(form_.erase()); break;
@@ -111,7 +112,7 @@ void Simulator::showErrorScreen(int message) {
 // The data is checked and counted, not kept.
 void Simulator::completeForm() {
   screen_.countRecord();
-  const FormRecord form = t_.form(static_cast<std::size_t>(target_ - 1));
+  const FormRecord form = t_.form(formIndex(target_));
   goToTarget(form.nextTarget(), false);
 }
 

@@ -10,9 +10,6 @@ namespace k60::sim::text {
 inline constexpr std::string_view kNoProgramMessage = "请定义您的应用程序!!";
 inline constexpr std::string_view kNoProgramCaption = "没有可执行的程序";
 
-// Command id of New, posted to the main window when there is nothing to run.
-inline constexpr int kNewCommandId = 1010;
-
 inline constexpr std::string_view kErrorFrame = "********************";
 
 inline constexpr std::array<std::string_view, 12> kMonths = {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "template/error_caption.h"
 #include "template/store.h"
 
 namespace k60 {
@@ -22,8 +23,7 @@ inline constexpr std::string_view kAtxMagicOld = "Kxx-3.10";
 inline constexpr std::size_t kAtxMinimumSize = kAtxMagicSize + blockSpan(Block::Extension).offset;
 inline constexpr std::size_t kAtxBlocksEnd = kAtxMagicSize + kStoreSize;
 
-// The system's texts for file failures (UTF-8), caption "错误".
-inline constexpr std::string_view kErrorCaption = "错误";
+// The system's texts for file failures (UTF-8), caption kErrorCaption.
 inline constexpr std::string_view kFormatMismatchMessage = "格式不匹配 !!!";
 inline constexpr std::string_view kSaveFailedMessage = "保存文件失败 !!!";
 

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "template/targets.h"
+
 namespace k60::choices {
 namespace {
 
@@ -109,9 +111,9 @@ std::string labelOf(List list, std::uint8_t index) {
 }
 
 std::string targetLabel(std::uint8_t target) {
-  if (target == 0) return "主菜单";
-  if (target <= 10) return "窗体  " + std::to_string(target);
-  if (target <= 20) return "菜单  " + std::to_string(target - 10);
+  if (target == kMainMenuTarget) return "主菜单";
+  if (isFormTarget(target)) return "窗体  " + std::to_string(formIndex(target) + 1);
+  if (isMenuTarget(target)) return "菜单  " + std::to_string(menuIndex(target) + 1);
   return std::to_string(target);
 }
 

@@ -7,11 +7,11 @@
 #include "template/form_record.h"
 #include "template/menu_record.h"
 #include "template/startup_options.h"
+#include "template/targets.h"
 
 namespace k60 {
 namespace {
 
-constexpr std::uint8_t kMenu1 = 11;  // target number of menu 1
 
 // Texts are GB2312 bytes, as the store keeps them.
 constexpr std::string_view kMenuTitle = "\xB2\xD6\xBF\xE2\xB9\xDC\xC0\xED";  // "仓库管理"
@@ -34,7 +34,7 @@ void addIntegerLine(const FormRecord& form, std::size_t line, std::string_view p
 // that the next entry can follow at once; ESC goes back to the menu.
 void buildEntryForm(Template& t, std::uint8_t number, std::string_view title) {
   const FormRecord form = t.form(number - 1);
-  form.setCancelTarget(kMenu1);
+  form.setCancelTarget(menuTarget(0));
   form.setNextTarget(number);
   form.setDataType(0, DataType::Prompt);
   form.setPrompt(0, title);
@@ -47,9 +47,9 @@ void buildMenu(Template& t) {
   menu.setTitleOn(true);
   menu.setTitle(kMenuTitle);
   menu.setItemName(0, kItemIn);
-  menu.setItemTarget(0, 1);
+  menu.setItemTarget(0, formTarget(0));
   menu.setItemName(1, kItemOut);
-  menu.setItemTarget(1, 2);
+  menu.setItemTarget(1, formTarget(1));
   menu.setEscTarget(0);
 }
 

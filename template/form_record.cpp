@@ -7,16 +7,24 @@
 namespace k60 {
 namespace {
 
-bool isInputType(std::uint8_t type) { return type >= 1 && type <= 4; }
+// A stored type byte is compared as a byte: a damaged file may hold any value.
+constexpr bool is(std::uint8_t type, DataType t) { return type == static_cast<std::uint8_t>(t); }
+
+bool isInputType(std::uint8_t type) {
+  return is(type, DataType::Text) || is(type, DataType::Integer) || is(type, DataType::Real) ||
+         is(type, DataType::Character);
+}
 
 bool countsAsInput(std::uint8_t type, InputRule rule) {
   if (isInputType(type)) return true;
-  return rule == InputRule::Download && (type == 9 || type == 10);
+  return rule == InputRule::Download && (is(type, DataType::Boolean) || is(type, DataType::Counter));
 }
 
-bool isUnused(std::uint8_t type) { return type == 0 || type == 8; }
+bool isUnused(std::uint8_t type) { return is(type, DataType::Empty) || is(type, DataType::Continuation); }
 
-bool hasNoBinding(std::uint8_t type) { return type == 5 || type == 6 || type == 10; }
+bool hasNoBinding(std::uint8_t type) {
+  return is(type, DataType::FixedData) || is(type, DataType::Prompt) || is(type, DataType::Counter);
+}
 
 void clearUnusedLines(const FormRecord& form, bool alsoFixedLines) {
   for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
@@ -43,23 +51,21 @@ void normaliseForm(const FormRecord& form) {
 }
 
 void fixContinuations(const FormRecord& form) {
-  constexpr std::uint8_t kContinuation = static_cast<std::uint8_t>(DataType::Continuation);
-  constexpr std::uint8_t kLineWidth = 15;  // width of a large-font line
   for (std::size_t base = 0; base < 4; ++base) {
-    if (!isInputType(form.dataTypeByte(base)) || form.dataTypeByte(base + 1) != kContinuation)
+    if (!isInputType(form.dataTypeByte(base)) || !is(form.dataTypeByte(base + 1), DataType::Continuation))
       continue;
     const auto prompt = form.promptSlot(base);
-    const std::size_t promptLength = strnlen(reinterpret_cast<const char*>(prompt.data()), 20);
-    auto v = static_cast<std::uint8_t>(form.maxLength(base) + promptLength - kLineWidth);
+    const std::size_t promptLength = strnlen(reinterpret_cast<const char*>(prompt.data()), kSmallFontColumns);
+    auto v = static_cast<std::uint8_t>(form.maxLength(base) + promptLength - kLargeFontColumns);
     form.setMaxLength(base + 1, v);
     for (std::size_t next = base + 2; next <= base + 3; ++next) {
-      if (form.dataTypeByte(next) != kContinuation) break;
-      v = static_cast<std::uint8_t>(v - kLineWidth);
+      if (!is(form.dataTypeByte(next), DataType::Continuation)) break;
+      v = static_cast<std::uint8_t>(v - kLargeFontColumns);
       form.setMaxLength(next, v);
     }
   }
   for (std::size_t line = 0; line < 4; ++line) {
-    if (form.dataTypeByte(line) != kContinuation) continue;
+    if (!is(form.dataTypeByte(line), DataType::Continuation)) continue;
     form.setLookupBinding(line, 0);
     form.setInitialOn(line, false);
     form.setPrefixOn(line, false);

@@ -1,6 +1,7 @@
 // One form record (601 bytes): a data-entry screen of up to eight lines.
 #pragma once
 
+#include "template/layout.h"
 #include "template/record_view.h"
 
 namespace k60 {
@@ -27,7 +28,7 @@ class FormRecord : public RecordView {
  public:
   static constexpr std::size_t kSize = 601;
   static constexpr std::size_t kLines = 8;
-  static constexpr std::size_t kPromptSlot = 21;
+  static constexpr std::size_t kPromptSlot = kSmallLineSlot;
   static constexpr std::size_t kValueSlot = 10;
   static constexpr std::size_t kCheckPrefixSlot = 6;
   static constexpr std::uint8_t kMaxLength = 50;
@@ -136,7 +137,7 @@ class FormRecord : public RecordView {
   std::string prompt(std::size_t line) const { return readSlot(promptSlot(line)); }
   // At most 20 bytes, 15 with the large font.
   std::size_t setPrompt(std::size_t line, std::string_view gb) const {
-    return writeSlot(promptSlot(line), gb, largeFont() ? 15 : 20);
+    return writeSlot(promptSlot(line), gb, lineColumns(largeFont()));
   }
   std::string initialValue(std::size_t line) const {
     return text(kInitialValue + kValueSlot * line, kValueSlot);

@@ -32,6 +32,14 @@ inline constexpr std::size_t kLookupCount = 3;
 inline constexpr std::size_t kLookupRecordSize = 19;
 inline constexpr std::size_t kPromptBytes = 1862;
 
+// Screen lines: the large font shows 15 characters a line (a 16-byte slot with its
+// terminator), the small font 20 (a 21-byte slot).
+inline constexpr std::size_t kLargeFontColumns = 15;
+inline constexpr std::size_t kSmallFontColumns = 20;
+inline constexpr std::size_t kLargeLineSlot = kLargeFontColumns + 1;
+inline constexpr std::size_t kSmallLineSlot = kSmallFontColumns + 1;
+constexpr std::size_t lineColumns(bool largeFont) { return largeFont ? kLargeFontColumns : kSmallFontColumns; }
+
 // Offsets inside the store (the file puts an 8-byte magic before them).
 inline constexpr BlockSpan kBlocks[] = {
     {0, 2},                                    // COM port settings

@@ -1,6 +1,7 @@
 // One menu record (250 bytes): an optional title and up to ten items, each with a target.
 #pragma once
 
+#include "template/layout.h"
 #include "template/record_view.h"
 
 namespace k60 {
@@ -9,7 +10,7 @@ class MenuRecord : public RecordView {
  public:
   static constexpr std::size_t kSize = 250;
   static constexpr std::size_t kItems = 10;
-  static constexpr std::size_t kSlot = 21;
+  static constexpr std::size_t kSlot = kSmallLineSlot;
 
   enum Offset : std::size_t {
     kFont = 0,
@@ -32,12 +33,12 @@ class MenuRecord : public RecordView {
   void setFont(std::uint8_t v) const { setByte(kFont, v); }
   bool largeFont() const { return font() != 0; }
   // Characters of a line: 15 with the large font, 20 with the small one.
-  std::size_t lineWidth() const { return largeFont() ? 15 : 20; }
+  std::size_t lineWidth() const { return lineColumns(largeFont()); }
   bool titleOn() const { return byte(kTitleOn) != 0; }
   void setTitleOn(bool on) const { setByte(kTitleOn, on); }
   std::span<std::uint8_t> titleSlot() const { return slot(kTitle, kSlot); }
   std::string title() const { return readSlot(titleSlot()); }
-  std::size_t setTitle(std::string_view gb) const { return writeSlot(titleSlot(), gb, 20); }
+  std::size_t setTitle(std::string_view gb) const { return writeSlot(titleSlot(), gb, kSmallFontColumns); }
   std::span<std::uint8_t> itemSlot(std::size_t item) const {
     return slot(kItemNames + kSlot * item, kSlot);
   }

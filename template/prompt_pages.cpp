@@ -8,27 +8,27 @@ namespace k60 {
 using P = PromptPageId;
 
 const std::array<PromptPageInfo, kPromptPageCount> kPromptPages = {{
-    {P::Welcome, 0, 4, 16, "welcome"},
-    {P::MainMenu, 64, 4, 16, "mainMenu"},
-    {P::UtilityMenu, 128, 8, 21, "utilityMenu"},
-    {P::DeleteMenu, 296, 4, 16, "deleteMenu"},
-    {P::Confirm, 360, 4, 16, "confirm"},
-    {P::MemoryBattery, 424, 4, 16, "memoryBattery"},
-    {P::LookupDownload, 488, 4, 16, "lookupDownload"},
-    {P::SettingsMenu, 552, 8, 21, "settingsMenu"},
-    {P::UploadMenu, 720, 8, 21, "uploadMenu"},
-    {P::DownloadMenu, 888, 8, 21, "downloadMenu"},
-    {P::BaudRateMenu, 1056, 5, 21, "baudRateMenu"},
-    {P::Backlight, 1161, 4, 21, "backlight"},
-    {P::DataErase, 1245, 4, 21, "dataErase"},
-    {P::RecordPrompt, 1329, 4, 21, "recordPrompt"},
-    {P::ViewSettings, 1413, 8, 21, "viewSettings"},
-    {P::Connecting, 1581, 4, 16, "connecting"},
-    {P::ErrorMessages, 1645, 5, 21, "errorMessages"},
-    {P::OtherMessages, 1750, 7, 16, "otherMessages"},
+    {P::Welcome, 0, 4, kLargeLineSlot, "welcome"},
+    {P::MainMenu, 64, 4, kLargeLineSlot, "mainMenu"},
+    {P::UtilityMenu, 128, 8, kSmallLineSlot, "utilityMenu"},
+    {P::DeleteMenu, 296, 4, kLargeLineSlot, "deleteMenu"},
+    {P::Confirm, 360, 4, kLargeLineSlot, "confirm"},
+    {P::MemoryBattery, 424, 4, kLargeLineSlot, "memoryBattery"},
+    {P::LookupDownload, 488, 4, kLargeLineSlot, "lookupDownload"},
+    {P::SettingsMenu, 552, 8, kSmallLineSlot, "settingsMenu"},
+    {P::UploadMenu, 720, 8, kSmallLineSlot, "uploadMenu"},
+    {P::DownloadMenu, 888, 8, kSmallLineSlot, "downloadMenu"},
+    {P::BaudRateMenu, 1056, 5, kSmallLineSlot, "baudRateMenu"},
+    {P::Backlight, 1161, 4, kSmallLineSlot, "backlight"},
+    {P::DataErase, 1245, 4, kSmallLineSlot, "dataErase"},
+    {P::RecordPrompt, 1329, 4, kSmallLineSlot, "recordPrompt"},
+    {P::ViewSettings, 1413, 8, kSmallLineSlot, "viewSettings"},
+    {P::Connecting, 1581, 4, kLargeLineSlot, "connecting"},
+    {P::ErrorMessages, 1645, 5, kSmallLineSlot, "errorMessages"},
+    {P::OtherMessages, 1750, 7, kLargeLineSlot, "otherMessages"},
 }};
 
-static_assert(1750 + 7 * 16 == kPromptBytes);
+static_assert(1750 + 7 * kLargeLineSlot == kPromptBytes);
 
 const std::array<std::array<std::string_view, kMaxPromptLines>, kPromptPageCount>
     kDefaultPromptTexts = {{

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "template/store.h"
+#include "template/targets.h"
 
 namespace k60 {
 
@@ -23,7 +24,7 @@ class StartupOptions {
   std::uint8_t startPosition() const { return start()[0]; }
   void setStartPosition(std::uint8_t v) const { start()[0] = v; }
   // The target number the application starts with: form 1 (1) or menu 1 (11).
-  std::uint8_t startTarget() const { return startPosition() == 0 ? 1 : 11; }
+  std::uint8_t startTarget() const { return startPosition() == 0 ? kFirstFormTarget : kFirstMenuTarget; }
 
   std::uint8_t separatorByte(std::size_t i) const { return sep()[i]; }
   // Byte 0 of 0 reads as none; else byte 1 decides between one and two characters.

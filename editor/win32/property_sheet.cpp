@@ -3,9 +3,12 @@
 
 #include <array>
 #include <iterator>
+#include <string>
 #include <vector>
 
+#include "editor/editor_texts.h"
 #include "editor/win32/pages.h"
+#include "template/win32/utf16_text.h"
 
 namespace k60::editor {
 namespace {
@@ -40,7 +43,8 @@ bool showPropertySheet(SheetContext& context) {
   header.hwndParent = context.owner;
   header.hInstance = context.instance;
   header.pszIcon = L"ORVZQ";
-  header.pszCaption = L"应用程序模板";
+  const std::wstring caption = utf8ToUtf16(std::string(text::kSheetCaption));
+  header.pszCaption = caption.c_str();
   header.nPages = static_cast<UINT>(sheetPages.size());
   header.nStartPage = 0;
   header.ppsp = sheetPages.data();

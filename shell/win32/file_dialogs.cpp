@@ -4,6 +4,7 @@
 #include <commdlg.h>
 
 #include "resources/resource_ids.h"
+#include "template/win32/utf16_text.h"
 
 namespace k60::shell {
 namespace {
@@ -22,6 +23,18 @@ void appendFilter(std::wstring& list, const std::wstring& description, const std
   list += pattern;
   list += L'\0';
 }
+
+}  // namespace
+
+std::wstring filterList(std::initializer_list<text::Filter> filters) {
+  std::wstring list;
+  for (const text::Filter& f : filters)
+    appendFilter(list, utf8ToUtf16(std::string(f.description)), utf8ToUtf16(std::string(f.pattern)));
+  list += L'\0';
+  return list;
+}
+
+namespace {
 
 std::optional<std::wstring> chosenPath(BOOL ok, const std::wstring& buffer) {
   if (!ok) return std::nullopt;
@@ -58,9 +71,9 @@ std::optional<std::wstring> chooseFileToOpen(HINSTANCE instance, HWND owner) {
 }
 
 std::optional<std::wstring> chooseFileToSaveAs(HWND owner) {
-  static constexpr wchar_t kFilter[] = L"应用程序模板 (*.ATX)\0*.ATX\0";
+  const std::wstring filter = filterList({text::kSaveAsFilter});
   std::wstring buffer(kPathBufferChars, L'\0');
-  OPENFILENAMEW ofn = fileDialogSetup(owner, kFilter, buffer);
+  OPENFILENAMEW ofn = fileDialogSetup(owner, filter.c_str(), buffer);
   ofn.lpstrDefExt = L"ATX";
   ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
   return chosenPath(GetSaveFileNameW(&ofn), buffer);

@@ -4,8 +4,11 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+
+#include "shell/win32/shell_texts.h"
 
 namespace k60::shell {
 
@@ -16,6 +19,9 @@ inline constexpr std::size_t kPathBufferChars = 32768;
 // An open or save dialog owned by `owner` with the filter list (first entry selected) and
 // `buffer` as its name buffer; the caller adds flags and a default extension.
 OPENFILENAMEW fileDialogSetup(HWND owner, const wchar_t* filter, std::wstring& buffer);
+
+// A filter list: pairs of description and pattern, each ended by NUL, the list by a second NUL.
+std::wstring filterList(std::initializer_list<text::Filter> filters);
 
 // The Open dialog's filter list from the string table: template files, then all files.
 // Pairs of description and pattern, each ended by NUL, the list by a second NUL.

@@ -5,6 +5,12 @@
 #include <shellapi.h>
 
 #include <string>
+#include <string_view>
+
+#include "shell/win32/shell_texts.h"
+#include "template/error_caption.h"
+#include "template/win32/utf16_text.h"
+#include "ui/win32/message_box.h"
 
 namespace k60::shell {
 namespace {
@@ -12,10 +18,6 @@ namespace {
 constexpr wchar_t kContentsPage[] = L"ZQ.htm";
 constexpr wchar_t kFinderPage[] = L"ZQ-index.htm";
 
-// Message texts; the path follows on a line of its own.
-constexpr wchar_t kNotFoundText[] = L"找不到帮助文件:\n";
-constexpr wchar_t kCannotOpenText[] = L"不能打开帮助文件:\n";
-constexpr wchar_t kErrorCaption[] = L"错误";
 
 bool fileExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -36,14 +38,13 @@ bool openInViewer(AppState& app, const std::wstring& path) {
 
 void showHelpPage(AppState& app, const wchar_t* page) {
   const std::wstring path = app.programDir + page;
-  const wchar_t* failure = nullptr;
+  std::string_view failure;
   if (!fileExists(path))
-    failure = kNotFoundText;
+    failure = text::kHelpNotFound;
   else if (!openInViewer(app, path))
-    failure = kCannotOpenText;
-  if (!failure) return;
-  const std::wstring text = failure + path;
-  MessageBoxW(app.mainWindow, text.c_str(), kErrorCaption, MB_OK | MB_ICONWARNING);
+    failure = text::kHelpCannotOpen;
+  if (failure.empty()) return;
+  ui::messageBox(app.mainWindow, std::string(failure) + utf16ToUtf8(path.c_str()), kErrorCaption, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include "shell/win32/command_dispatch.h"
 #include "shell/win32/file_commands.h"
 #include "shell/win32/program_dir.h"
+#include "shell/win32/shell_texts.h"
 #include "simulator/win32/face_window.h"
 #include "template/defaults.h"
+#include "template/win32/utf16_text.h"
 #include "ui/win32/window_data.h"
 
 namespace k60::shell {
@@ -85,22 +87,13 @@ bool registerWindowClasses(HINSTANCE instance) {
   main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
   main.lpszClassName = kMainClassName;
-  if (!RegisterClassExW(&main)) return false;
-
-  WNDCLASSEXW face = {sizeof face};
-  face.style = CS_HREDRAW | CS_VREDRAW;
-  face.lpfnWndProc = sim::faceWindowProc;
-  face.hInstance = instance;
-  face.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  face.lpszClassName = kFaceClassName;
-  return RegisterClassExW(&face) != 0;
+  return RegisterClassExW(&main) && sim::registerFaceWindowClass(instance);
 }
 
 HWND createMainWindow(AppState& app) {
   const SIZE size = {kFaceWidth, kFaceHeight};
   const POINT at = placeInside(kMainWindowOrigin, size, workAreaNear(kMainWindowOrigin));
-  return CreateWindowExW(0, kMainClassName, kMainWindowTitle, WS_POPUP, at.x, at.y, size.cx,
+  return CreateWindowExW(0, kMainClassName, utf8ToUtf16(std::string(text::kMainWindowTitle)).c_str(), WS_POPUP, at.x, at.y, size.cx,
                          size.cy, nullptr, nullptr, app.instance, &app);
 }
 

@@ -4,17 +4,17 @@
 #include <windows.h>
 
 #include "shell/win32/app_state.h"
+#include "simulator/face_bitmaps.h"
 #include "simulator/win32/face_window.h"
 
 namespace k60::shell {
 
 inline constexpr wchar_t kMainClassName[] = L"AGK60";
 using sim::kFaceClassName;
-inline constexpr wchar_t kMainWindowTitle[] = L"应用程序产生器";
 
 // The terminal picture's size; the main window is exactly this big.
-inline constexpr int kFaceWidth = 180;
-inline constexpr int kFaceHeight = 400;
+using sim::kFaceHeight;
+using sim::kFaceWidth;
 inline constexpr POINT kMainWindowOrigin = {300, 50};
 
 // Registers AGK60 and Client; false as soon as one of them fails.

@@ -5,9 +5,6 @@
 
 namespace k60::shell {
 
-inline constexpr wchar_t kSaveQuestionText[] = L"保存当前程序 ?";
-inline constexpr wchar_t kSaveQuestionCaption[] = L"ORVO K60 应用程序产生器";
-
 enum class SaveAnswer { Yes, No, Cancel };
 
 // Yes, No and Cancel with the warning icon; closing the box counts as Cancel.

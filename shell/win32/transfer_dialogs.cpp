@@ -15,10 +15,10 @@ OPENFILENAMEW textFileDialog(HWND owner, const wchar_t* filter, std::wstring& bu
 }  // namespace
 
 std::optional<std::wstring> chooseLookupFile(HWND owner, std::wstring& name) {
-  static constexpr wchar_t kFilter[] = L"索引文本文件 {*.TXT}\0*.TXT\0All files {*.*}\0*.*\0";
+  const std::wstring filter = filterList({text::kLookupFileFilter, text::kAllFilesFilter});
   std::wstring buffer = name;
   buffer.resize(kPathBufferChars, L'\0');
-  OPENFILENAMEW ofn = textFileDialog(owner, kFilter, buffer);
+  OPENFILENAMEW ofn = textFileDialog(owner, filter.c_str(), buffer);
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameW(&ofn)) return std::nullopt;
   name = buffer.c_str();
@@ -26,9 +26,9 @@ std::optional<std::wstring> chooseLookupFile(HWND owner, std::wstring& name) {
 }
 
 std::optional<std::wstring> chooseCollectedDataFile(HWND owner) {
-  static constexpr wchar_t kFilter[] = L"文本文件 {*.TXT}\0*.TXT\0All files {*.*}\0*.*\0";
+  const std::wstring filter = filterList({text::kCollectedDataFilter, text::kAllFilesFilter});
   std::wstring buffer(kPathBufferChars, L'\0');
-  OPENFILENAMEW ofn = textFileDialog(owner, kFilter, buffer);
+  OPENFILENAMEW ofn = textFileDialog(owner, filter.c_str(), buffer);
   ofn.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   if (!GetSaveFileNameW(&ofn)) return std::nullopt;
   return std::wstring(buffer.c_str());

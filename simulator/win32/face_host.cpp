@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "simulator/face_bitmaps.h"
 #include "simulator/lcd_paint.h"
 #include "simulator/simulator_texts.h"
@@ -56,7 +57,7 @@ void FaceHost::showNoProgramMessage(std::string_view text, std::string_view capt
 void FaceHost::postNewCommand() {
   if (GetCapture() == face_.hwnd) ReleaseCapture();
   onCaptureLost(face_);
-  PostMessageW(GetParent(face_.hwnd), WM_COMMAND, text::kNewCommandId, 0);
+  PostMessageW(GetParent(face_.hwnd), WM_COMMAND, IDM_NEW, 0);
 }
 
 }  // namespace k60::sim

@@ -44,7 +44,7 @@ void drawFacePicture(HDC dc, HBITMAP face) {
     blit(dc, face, 0, 0);
     return;
   }
-  const RECT all = {0, 0, 180, 400};
+  const RECT all = {0, 0, kFaceWidth, kFaceHeight};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 

@@ -100,6 +100,17 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
   return handle(*face, msg, wParam, lParam) ? 0 : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
+bool registerFaceWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW face = {sizeof face};
+  face.style = CS_HREDRAW | CS_VREDRAW;
+  face.lpfnWndProc = faceWindowProc;
+  face.hInstance = instance;
+  face.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  face.lpszClassName = kFaceClassName;
+  return RegisterClassExW(&face) != 0;
+}
+
 Simulator* faceSimulator(HWND face) {
   const auto ours = reinterpret_cast<ULONG_PTR>(&faceWindowProc);
   if (!face || GetClassLongPtrW(face, GCLP_WNDPROC) != ours) return nullptr;

@@ -24,6 +24,9 @@ struct FaceWindowParams {
 // Window procedure of class Client.
 LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
+// Registers class Client once per process; false when that fails.
+bool registerFaceWindowClass(HINSTANCE instance);
+
 // The simulator running in a face window; null for any other window.
 Simulator* faceSimulator(HWND face);
 

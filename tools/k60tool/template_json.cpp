@@ -12,6 +12,7 @@
 #include "template/menu_record.h"
 #include "template/prompt_pages.h"
 #include "template/settings_record.h"
+#include "template/targets.h"
 #include "template/startup_options.h"
 #include "tools/k60tool/show_template.h"
 
@@ -31,7 +32,7 @@ std::string hexBytes(ConstBytes bytes);
 // The start page's list says "窗体 1" and "菜单 1"; the same places are spelled as every
 // target list spells them.
 json startPosition(std::uint8_t value) {
-  const std::uint8_t target = value == 0 ? 1 : value == 1 ? 11 : 0;
+  const std::uint8_t target = value == 0 ? kFirstFormTarget : value == 1 ? kFirstMenuTarget : 0;
   return {{"value", value}, {"label", target ? json(c::targetLabel(target)) : json(c::labelOf(c::kStartPositions, value))}};
 }
 
