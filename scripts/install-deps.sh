@@ -10,6 +10,7 @@ packages=(
   wine wine64 wine32:i386
   xvfb xauth xdotool imagemagick fonts-wqy-microhei socat
   zip unzip
+  clang libclang-rt-14-dev
 )
 
 installed() {

@@ -5,6 +5,11 @@ set -uo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
+# --deep (what CI runs) adds every native test under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and each fuzz harness for a fixed number of runs from seed 1.
+deep=0
+[[ ${1:-} == --deep ]] && deep=1
+
 results=()
 failed=0
 
@@ -57,5 +62,14 @@ step "windows: configure" cmake --preset windows &&
 # The release zip, built in build/release, unpacked and started as a Windows user would.
 step "package: build (build/release, dist/)" scripts/package.sh &&
   step "package: check (unpacked, under Wine)" tests/package/check_package.sh
+
+if [[ $deep -eq 1 ]]; then
+  step "sanitize: configure" cmake --preset sanitize &&
+    step "sanitize: build" cmake --build --preset sanitize &&
+    step "sanitize: test" ctest --preset sanitize
+  step "fuzz: configure (clang, libFuzzer)" cmake --preset fuzz &&
+    step "fuzz: build" cmake --build --preset fuzz &&
+    step "fuzz: run the harnesses" scripts/fuzz.sh
+fi
 
 exit $failed
