@@ -10,7 +10,6 @@
 namespace k60::link {
 namespace {
 
-constexpr std::uint32_t kReplyTimeoutMs = 3000;
 constexpr std::size_t kReplyKept = 10;
 constexpr int kSilentTriesBeforeTimeout = 3;  // the next silent try ends phase 1
 constexpr int kWrongAnswersBeforeGivingUp = 5;

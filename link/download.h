@@ -15,8 +15,7 @@
 
 namespace k60::link {
 
-// How long the terminal has to answer a send, measured from the write.
-inline constexpr std::uint32_t kReplyTimeoutMs = 3000;
+// How long the terminal has to answer a send, measured from the write: kReplyTimeoutMs.
 // A block is sent at most this many times before the download gives up on it.
 inline constexpr int kMaxSends = 4;
 // "QUIBEL\r" is sent at most this many times per attempt.
@@ -50,9 +49,6 @@ bool runAttempt(LinkContext& ctx, const Transfer& transfer);
 bool runDownload(LinkContext& ctx, const LinkChoice& choice, const Transfer& transfer);
 
 // Program block n (0..104): 100 image bytes, checksum high, checksum low, block number.
-inline constexpr int kProgramBlockCount = 105;
-inline constexpr std::size_t kProgramBlockData = 100;
-inline constexpr std::size_t kProgramBlockSize = 103;
 using ProgramBlock = std::array<std::uint8_t, kProgramBlockSize>;
 ProgramBlock programBlock(const ProgramImage& image, int n);
 

@@ -10,10 +10,9 @@ namespace {
 constexpr std::uint8_t kProbe = 0x0F;  // echoed at the rate the transceiver listens at
 constexpr std::uint8_t kSetRate = 0x07;
 constexpr std::uint8_t kCommit = 0x51;  // "Q"
-constexpr std::array<std::uint32_t, 5> kProbeRates = {9600, 115200, 38400, 57600, 19200};
-// By rate index: 115200, 57600, 38400, 19200, 9600.
-constexpr std::array<std::uint8_t, 5> kRateCommands = {'6', '5', '4', '3', '2'};
-constexpr std::uint32_t kSetupRate = 38400;
+// The rates in the order they are probed.
+constexpr std::array<std::uint32_t, 5> kProbeRates = {kComRates[4], kComRates[0], kComRates[2], kComRates[1], kComRates[3]};
+constexpr std::uint32_t kSetupRate = kComRates[2];  // 38400
 constexpr std::uint32_t kEchoWaitMs = 100;
 
 // Puts the transceiver in command mode (RTS low) or normal mode (RTS high), then pauses.
@@ -63,8 +62,9 @@ bool findListeningRate(LinkContext& ctx) {
 
 bool commandRate(LinkContext& ctx, int rateIndex) {
   if (!setMode(ctx, false) || !writeCommand(ctx, kSetRate)) return false;
-  const bool rateSent = ctx.port.write(std::span<const std::uint8_t>(&kRateCommands[rateIndex], 1)) == 1;
-  ctx.line.baudRate = kBaudRates[rateIndex];  // applied with normal mode below
+  const std::uint8_t command = irRateCommand(rateIndex);
+  const bool rateSent = ctx.port.write(std::span<const std::uint8_t>(&command, 1)) == 1;
+  ctx.line.baudRate = kComRates[static_cast<std::size_t>(rateIndex)];  // applied with normal mode below
   pause(ctx.clock);
   return rateSent && writeCommand(ctx, kCommit) && setMode(ctx, true);
 }

@@ -10,6 +10,7 @@
 #include "link/clock.h"
 #include "link/link_ui.h"
 #include "link/serial_port.h"
+#include "template/com_settings.h"
 
 namespace k60::link {
 
@@ -40,29 +41,20 @@ void endCancelledTransfer(LinkContext& ctx, std::string_view caption);
 
 struct LinkChoice {
   std::string portName;  // "COM1".."COM6" on Windows, a device path elsewhere
-  int rateIndex = 0;     // 0..4: 115200, 57600, 38400, 19200, 9600
+  int rateIndex = 0;     // 0..4, an index of kComRates
   Transport transport = Transport::Cable;
 };
 
-inline constexpr std::uint32_t kBaudRates[5] = {115200, 57600, 38400, 19200, 9600};
+using k60::baudRateOf;
+using k60::rateIndexOf;
 
-// The bit rate of a rate index; nothing for an index outside 0..4.
-inline std::optional<std::uint32_t> baudRateOf(int rateIndex) {
-  if (rateIndex < 0 || rateIndex > 4) return std::nullopt;
-  return kBaudRates[rateIndex];
-}
-
-// The rate index of a bit rate; nothing for a rate that is not one of the five.
-inline std::optional<int> rateIndexOf(std::uint32_t baud) {
-  for (int i = 0; i < 5; ++i)
-    if (kBaudRates[i] == baud) return i;
-  return std::nullopt;
-}
+// How long the terminal may take to answer: a download's reply, the collection's handshake.
+inline constexpr std::uint32_t kReplyTimeoutMs = 3000;
 
 // "COM1".."COM6" for a port index; nothing for an index outside 0..5.
 inline std::optional<std::string> comPortName(int portIndex) {
-  if (portIndex < 0 || portIndex > 5) return std::nullopt;
-  return "COM" + std::to_string(portIndex + 1);
+  if (portIndex < 0 || portIndex >= static_cast<int>(kComPortNames.size())) return std::nullopt;
+  return std::string(kComPortNames[static_cast<std::size_t>(portIndex)]);
 }
 
 }  // namespace k60::link

@@ -3,10 +3,12 @@
 
 #include <string_view>
 
+#include "template/error_caption.h"
+
 namespace k60::link::text {
 
 // Captions.
-inline constexpr std::string_view kErrorCaption = "错误";
+using k60::kErrorCaption;
 inline constexpr std::string_view kDownloadCaption = "下载";
 inline constexpr std::string_view kUploadCaption = "上传数据";
 

@@ -18,6 +18,14 @@ void pause(Clock& clock, std::uint32_t ms = 100);
 // RTS high from then on). false when no probe was answered.
 bool setUpIrTransceiver(LinkContext& ctx, int rateIndex);
 
+// The transceiver's rate command for rate index 0..4: '6' for 115200 down to '2' for 9600;
+// and back (nothing for another byte).
+constexpr std::uint8_t irRateCommand(int rateIndex) { return static_cast<std::uint8_t>('6' - rateIndex); }
+constexpr std::optional<int> rateIndexOfIrCommand(std::uint8_t command) {
+  if (command < '2' || command > '6') return std::nullopt;
+  return '6' - command;
+}
+
 // Opens the port for a download (program or lookup file): queue sizes 256/1200, rate and
 // 8-N-1, the IR set-up for transport 1, the line settings applied. On failure shows the
 // download's message, closes the port and returns false.

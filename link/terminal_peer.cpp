@@ -5,6 +5,7 @@
 #include <array>
 
 #include "link/link_messages.h"
+#include "link/port_setup.h"
 
 namespace k60::link::peer {
 namespace {
@@ -17,8 +18,8 @@ constexpr std::array<std::uint8_t, 3> kNoise = {0xA5, 0x5A, 0x7E};
 
 // The rate of an IR rate command byte ("2" 9600 .. "6" 115200); 0 for any other byte.
 std::uint32_t irRateOf(std::uint8_t command) {
-  constexpr std::uint32_t rates[] = {9600, 19200, 38400, 57600, 115200};
-  return command >= '2' && command <= '6' ? rates[command - '2'] : 0;
+  const auto index = rateIndexOfIrCommand(command);
+  return index ? kComRates[static_cast<std::size_t>(*index)] : 0;
 }
 
 }  // namespace

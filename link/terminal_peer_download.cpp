@@ -114,7 +114,7 @@ void TerminalPeer::programBlock() {
   ++expectedBlock_;
   sink_.note("block " + std::to_string(number) + " taken");
   answer(kAck, noiseBefore(number));
-  if (expectedBlock_ < kProgramBlocks) return;
+  if (expectedBlock_ < kProgramBlockCount) return;
   sink_.programReceived(image_);
   endSession();
 }

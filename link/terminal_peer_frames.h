@@ -8,13 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "link/program_image.h"
+
 namespace k60::link::peer {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline constexpr std::size_t kProgramBlockSize = 103;  // 100 data, sum high, sum low, number
-inline constexpr std::size_t kProgramBlockData = 100;
-inline constexpr int kProgramBlocks = 105;
+using link::kProgramBlockCount;
+using link::kProgramBlockData;
+using link::kProgramBlockSize;
 inline constexpr std::size_t kMaxRecordData = 251;
 
 // A checksum byte as it travels: 0x0D would end the line, so it is sent as 0x0E.

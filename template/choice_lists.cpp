@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "template/com_settings.h"
 #include "template/targets.h"
 
 namespace k60::choices {
@@ -66,7 +67,6 @@ constexpr std::string_view kLengthModeTexts[] = {"固定长度", "最大/最小�
 
 constexpr std::string_view kStartPositionTexts[] = {"窗体 1", "菜单 1"};
 constexpr std::string_view kSeparatorModeTexts[] = {"空", " 1 ", " 2 "};
-constexpr std::string_view kComPortTexts[] = {"COM1", "COM2", "COM3", "COM4", "COM5", "COM6"};
 
 }  // namespace
 
@@ -102,8 +102,7 @@ const List kTelepenFormats = kTelepenFormatTexts;
 const List kLengthModes = kLengthModeTexts;
 const List kStartPositions = kStartPositionTexts;
 const List kSeparatorModes = kSeparatorModeTexts;
-const List kComPorts = kComPortTexts;
-const std::uint32_t kComRates[5] = {115200, 57600, 38400, 19200, 9600};
+const List kComPorts = kComPortNames;
 
 std::string labelOf(List list, std::uint8_t index) {
   if (index < list.size()) return std::string(list[index]);

@@ -56,7 +56,6 @@ extern const List kLengthModes;
 extern const List kStartPositions;
 extern const List kSeparatorModes;
 
-extern const List kComPorts;
-extern const std::uint32_t kComRates[5];
+extern const List kComPorts;  // kComPortNames; the rates are kComRates (template/com_settings.h)
 
 }  // namespace k60::choices

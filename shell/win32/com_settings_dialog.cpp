@@ -5,6 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "template/choice_lists.h"
+#include "template/com_settings.h"
 #include "ui/win32/combo_box.h"
 #include "ui/win32/dialog.h"
 
@@ -19,7 +20,7 @@ class ComSettingsDialog : public ui::Dialog {
   BOOL onInit() override {
     ui::fillCombo(item(IDC_COM_PORT), choices::kComPorts, t_.comPort());
     HWND rates = item(IDC_COM_BAUD_RATE);
-    for (std::uint32_t rate : choices::kComRates) ui::addComboItem(rates, std::to_string(rate));
+    for (std::uint32_t rate : kComRates) ui::addComboItem(rates, std::to_string(rate));
     // A damaged template's index outside the list selects nothing (CB_ERR).
     SendMessageW(rates, CB_SETCURSEL, t_.comRate(), 0);
     return TRUE;

@@ -17,13 +17,14 @@ void newCommand(AppState& app) { newTemplate(app); }
 void openCommand(AppState& app) { openTemplateFile(app); }
 void saveCommand(AppState& app) { saveTemplate(app); }
 void saveAsCommand(AppState& app) { saveTemplateAs(app); }
-void downloadProgramSerial(AppState& app) { downloadProgram(app, 0); }
-void downloadProgramIr(AppState& app) { downloadProgram(app, 1); }
-void downloadLookupSerial(AppState& app) { downloadLookupFile(app, 0); }
-void downloadLookupIr(AppState& app) { downloadLookupFile(app, 1); }
-void collectSerial(AppState& app) { collectData(app, 0); }
-void collectIr(AppState& app) { collectData(app, 1); }
-void collectTransport2(AppState& app) { collectData(app, 2); }
+using link::Transport;
+void downloadProgramSerial(AppState& app) { downloadProgram(app, Transport::Cable); }
+void downloadProgramIr(AppState& app) { downloadProgram(app, Transport::IrTransceiver); }
+void downloadLookupSerial(AppState& app) { downloadLookupFile(app, Transport::Cable); }
+void downloadLookupIr(AppState& app) { downloadLookupFile(app, Transport::IrTransceiver); }
+void collectSerial(AppState& app) { collectData(app, Transport::Cable); }
+void collectIr(AppState& app) { collectData(app, Transport::IrTransceiver); }
+void collectTransport2(AppState& app) { collectData(app, Transport::CableAlternate); }
 
 void about(AppState& app) { showAboutBox(app.instance, app.mainWindow); }
 

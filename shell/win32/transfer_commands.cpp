@@ -60,9 +60,9 @@ class LinkSession {
 };
 
 // The template's port and rate; a damaged index is reported and nothing is opened.
-std::optional<link::LinkChoice> choiceOf(AppState& app, int transport, link::MessageIcon icon) {
+std::optional<link::LinkChoice> choiceOf(AppState& app, link::Transport transport, link::MessageIcon icon) {
   std::string error;
-  auto choice = link::linkChoiceFromTemplate(app.tmpl, static_cast<link::Transport>(transport), &error);
+  auto choice = link::linkChoiceFromTemplate(app.tmpl, transport, &error);
   if (!choice) WindowsLinkUi(app).showMessage(error, link::text::kErrorCaption, icon);
   return choice;
 }
@@ -91,7 +91,7 @@ bool startWithCreateProcess(const std::wstring& program, const std::wstring& com
 
 }  // namespace
 
-void downloadProgram(AppState& app, int transport) {
+void downloadProgram(AppState& app, link::Transport transport) {
   const auto choice = choiceOf(app, transport, link::MessageIcon::Exclamation);
   if (!choice) return;
   LinkSession session(app);
@@ -100,7 +100,7 @@ void downloadProgram(AppState& app, int transport) {
   discardQueuedInput();
 }
 
-void downloadLookupFile(AppState& app, int transport) {
+void downloadLookupFile(AppState& app, link::Transport transport) {
   const auto path = chooseLookupFile(GetActiveWindow(), app.lookupFileName);
   if (!path) return;
   const auto choice = choiceOf(app, transport, link::MessageIcon::Exclamation);
@@ -112,7 +112,7 @@ void downloadLookupFile(AppState& app, int transport) {
   discardQueuedInput();
 }
 
-void collectData(AppState& app, int transport) {
+void collectData(AppState& app, link::Transport transport) {
   const auto path = chooseCollectedDataFile(GetActiveWindow());
   if (!path) return;
   const auto choice = choiceOf(app, transport, link::MessageIcon::None);

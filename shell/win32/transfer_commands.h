@@ -2,15 +2,16 @@
 // data collection, each over the COM port of the template's settings.
 #pragma once
 
+#include "link/link_context.h"
 #include "shell/win32/app_state.h"
 
 namespace k60::shell {
 
-// Transport 0 = RS-232 or IrDA, 1 = IR transceiver, 2 = the collection's third transport
-// (as 0).
-void downloadProgram(AppState& app, int transport);
-void downloadLookupFile(AppState& app, int transport);
-void collectData(AppState& app, int transport);
+// Over the cable (RS-232 or IrDA), the IR transceiver, or the collection's third transport
+// (as the cable).
+void downloadProgram(AppState& app, link::Transport transport);
+void downloadLookupFile(AppState& app, link::Transport transport);
+void collectData(AppState& app, link::Transport transport);
 
 // The question after a collection of `records` records (> 0); on Yes the text editor is
 // started with the file.

@@ -103,8 +103,8 @@ TEST_F(IrTransceiverTest, EachRateIndexSendsItsCommandByte) {
     transceiver.rate = 38400;
     ASSERT_TRUE(setUpIrTransceiver(ctx, index));
     EXPECT_EQ(port.writes()[port.writes().size() - 2], Bytes{expected[index]}) << index;
-    EXPECT_EQ(line.baudRate, kBaudRates[index]);
-    EXPECT_EQ(transceiver.rate, kBaudRates[index]);
+    EXPECT_EQ(line.baudRate, kComRates[index]);
+    EXPECT_EQ(transceiver.rate, kComRates[index]);
   }
 }
 

@@ -1,6 +1,4 @@
 // download, lookup and collect: the transfers with the terminal over a serial port.
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -15,6 +13,7 @@
 #include "link/system_clock.h"
 #include "link/system_serial_port.h"
 #include "tools/k60tool/commands.h"
+#include "tools/k60tool/console.h"
 #include "tools/k60tool/console_link_ui.h"
 #include "tools/k60tool/logging_port.h"
 #include "tools/k60tool/template_files.h"
@@ -38,7 +37,7 @@ CLI::App* addLinkCommand(CLI::App& app, const char* name, const char* about, Lin
       ->required();
   cmd->add_flag("--ir", args.ir, "set up the IR transceiver first");
   cmd->add_option("--baud", args.baud, "bit rate: 115200, 57600, 38400, 19200 or 9600")
-      ->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
+      ->check(CLI::IsMember(std::vector<std::uint32_t>(kComRates.begin(), kComRates.end())));
   cmd->add_flag("-v,--verbose", args.verbose, "log every block, resend, reply and record with its time");
   return cmd;
 }
@@ -95,7 +94,7 @@ std::filesystem::path pathOf(const std::string& utf8) {
 
 std::string collectionPath(const std::string& file) {
   if (!isStdStream(file)) return file;
-  const auto path = std::filesystem::temp_directory_path() / ("k60tool-collect-" + std::to_string(::getpid()) + ".txt");
+  const auto path = std::filesystem::temp_directory_path() / ("k60tool-collect-" + std::to_string(processId()) + ".txt");
   return path.string();
 }
 
@@ -116,7 +115,7 @@ void addDownloadCommand(CLI::App& app, Context& ctx) {
     ctx.exitCode = runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
       const std::string what = "program image of " + std::to_string(link::kProgramImageSize) + " bytes in " +
                                std::to_string(link::kProgramBlockCount) + " blocks at " +
-                               std::to_string(link::kBaudRates[*rate]) + " bit/s";
+                               std::to_string(kComRates[static_cast<std::size_t>(*rate)]) + " bit/s";
       ui.describeDone([what] { return what; });
       return link::downloadProgram(session, choice, t);
     });

@@ -10,6 +10,7 @@
 #include "link/system_clock.h"
 #include "link/system_serial_port.h"
 #include "link/terminal_peer.h"
+#include "template/com_settings.h"
 #include "link/terminal_peer_paced_port.h"
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/console_link_ui.h"
@@ -40,7 +41,7 @@ A session ends when the image or lookup file has arrived, the records are served
 
 struct PeerArgs {
   std::string port, mode = "auto", imageOut, lookupOut, recordsFile, whileSending = "keep";
-  std::uint32_t baud = 115200;
+  std::uint32_t baud = kComRates[0];
   bool pace = false, verbose = false, once = false;
   int count = 0;
   double timeoutSec = 0;
@@ -56,7 +57,7 @@ void addPeerOptions(CLI::App& cmd, PeerArgs& a) {
   cmd.add_option("--lookup-out", a.lookupOut, "write each lookup file received (CR LF lines)");
   cmd.add_option("--records", a.recordsFile, "records to serve, one a line (at most 251 bytes)");
   cmd.add_option("--baud", a.baud, "bit rate of the line and of --pace")
-      ->check(CLI::IsMember({115200, 57600, 38400, 19200, 9600}));
+      ->check(CLI::IsMember(std::vector<std::uint32_t>(kComRates.begin(), kComRates.end())));
   cmd.add_flag("--pace", a.pace, "move bytes no faster than the bit rate (10 bits a byte)");
   cmd.add_flag("--ir", a.options.ir, "also play the IR transceiver (answers the 0x0F probe)");
   cmd.add_option("--ir-probe", f.irAnswerProbe, "answer only this IR probe (1 = first, 0 = none)");

@@ -1,8 +1,6 @@
 // The link user interface of k60tool: messages with glosses, a text progress bar, y/N.
 #include "tools/k60tool/console_link_ui.h"
 
-#include <unistd.h>
-
 #include <csignal>
 #include <cstdio>
 #include <iostream>
@@ -11,6 +9,7 @@
 #include <string>
 
 #include "link/link_messages.h"
+#include "tools/k60tool/console.h"
 #include "tools/k60tool/tool_messages.h"
 
 namespace k60::tool {
@@ -101,7 +100,7 @@ std::string englishGloss(std::string_view systemText) {
 
 ConsoleAbilities consoleAbilities(const std::ostream& err) {
   if (&err != &std::cerr) return {};
-  return {.showProgress = isatty(2) != 0, .askQuestions = isatty(0) != 0};
+  return {.showProgress = errorIsTerminal(), .askQuestions = inputIsTerminal()};
 }
 
 void ConsoleLinkUi::endLine() {

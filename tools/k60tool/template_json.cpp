@@ -7,6 +7,7 @@
 
 #include "template/barcode_record.h"
 #include "template/choice_lists.h"
+#include "template/com_settings.h"
 #include "template/form_record.h"
 #include "template/lookup_record.h"
 #include "template/menu_record.h"
@@ -201,7 +202,7 @@ json templateJson(Template& t) {
       {"file", t.fileName()},
       {"com", {{"port", choice(c::kComPorts, t.comPort())},
                {"rate", {{"value", t.comRate()},
-                         {"label", t.comRate() < 5 ? json(c::kComRates[t.comRate()]) : json(nullptr)}}}}},
+                         {"label", baudRateOf(t.comRate()) ? json(*baudRateOf(t.comRate())) : json(nullptr)}}}}},
       {"startPosition", startPosition(start.startPosition())},
       {"separator", {{"mode", choice(c::kSeparatorModes, static_cast<std::uint8_t>(sep.mode))},
                      {"bytes", hexBytes(std::array<std::uint8_t, 2>{start.separatorByte(0), start.separatorByte(1)})}}},

@@ -19,4 +19,13 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
 
 void prepareConsole() { SetConsoleOutputCP(CP_UTF8); }
 
+namespace {
+bool isConsole(DWORD stdHandle) { return GetFileType(GetStdHandle(stdHandle)) == FILE_TYPE_CHAR; }
+}  // namespace
+
+bool inputIsTerminal() { return isConsole(STD_INPUT_HANDLE); }
+bool errorIsTerminal() { return isConsole(STD_ERROR_HANDLE); }
+
+unsigned long processId() { return GetCurrentProcessId(); }
+
 }  // namespace k60::tool
