@@ -353,33 +353,6 @@ TEST(Collection, LateLineIsCollectedOnceWithEitherKindOfTerminal) {
   }
 }
 
-// The reproducer as bytes on the line: r1 is late and sent again after the NAK it missed; r2
-// has one bit flipped. The copy gets no answer of its own, so the NAK for r2 is taken for r2.
-TEST(Collection, CopyOfALateLineGetsNoAnswerOfItsOwn) {
-  Rig rig;
-  const std::vector<Bytes> lines = {{0x00, 0x72, 0x30, 0xA2, 0x00, 0x0D}, {0x01, 0x72, 0x31, 0xA4, 0x00, 0x0D},
-                                    {0x02, 0x73, 0x32, 0xA6, 0x00, 0x0D}, {0x02, 0x72, 0x32, 0xA6, 0x00, 0x0D}};
-  auto turn = std::make_shared<int>(0);
-  rig.port.onWrite = [turn, lines](ScriptedPort& p, std::span<const std::uint8_t> bytes) {
-    const std::string what(bytes.begin(), bytes.end());
-    switch ((*turn)++) {
-      case 0: p.reply(text::kAckLine, kDelayMs), p.reply(lines[0], 2 * kDelayMs); break;  // READ
-      case 1: p.reply(lines[1], 600); break;                                               // ACK r0
-      case 2: p.reply(lines[1], 110); break;  // the time-out NAK, kept: r1 again after r1
-      case 3: p.reply(lines[2], 20); break;                     // ACK r1: r2, damaged
-      case 4: p.reply(what == text::kNakLine ? lines[3] : bytesOf(text::kOver), kDelayMs); break;
-      case 5: p.reply(text::kOver, kDelayMs); break;
-      default: break;
-    }
-  };
-
-  const CollectionResult result = rig.run();
-
-  EXPECT_EQ(result.outcome, Outcome::Collected);
-  EXPECT_EQ(rig.fileBytes(), bytesOf("r0\r\nr1\r\nr2\r\n"));
-  EXPECT_EQ(rig.sent(), (std::vector<std::string>{"READ\r", "ACK\r", "NAK\r", "ACK\r", "NAK\r", "ACK\r"}));
-}
-
 // Ten lines in a row answered "NAK\r" end the collection as a time-out does.
 TEST(Collection, TerminalOutOfStepEndsAfterTenRefusedLines) {
   Rig rig;
@@ -397,33 +370,6 @@ TEST(Collection, TerminalOutOfStepEndsAfterTenRefusedLines) {
   EXPECT_EQ(rig.fileBytes(), bytesOf("old data\r\n"));
   EXPECT_EQ(k60::test::filesIn(rig.dir.path()), 1u);
   EXPECT_EQ(rig.ui.counterClosed, 1);
-}
-
-// A cancel during the records or during the handshake: the port is purged and closed, the
-// earlier file stays, and the message says the transfer was cancelled.
-TEST(Collection, CancelLeavesTheEarlierFileAndPurgesThePort) {
-  for (const std::size_t acknowledged : {std::size_t{0}, std::size_t{2}}) {
-    SCOPED_TRACE(acknowledged);
-    Rig rig;
-    k60::test::writeWholeFile(rig.target, bytesOf("old\r\n"));
-    auto terminal = std::make_shared<Terminal>();
-    terminal->lines = {recordLine(0, "a"), recordLine(1, "b"), recordLine(2, "c")};
-    terminal->silentFrom = acknowledged;
-    rig.play(terminal);
-    rig.ui.cancel = [&rig] { return rig.port.count(ScriptedPort::Kind::Write) > 2; };
-
-    const CollectionResult result = rig.run();
-
-    EXPECT_EQ(result.outcome, Outcome::Cancelled);
-    EXPECT_EQ(messages(rig.ui), (std::vector<std::string>{message("传输已取消!", "上传数据")}));
-    EXPECT_EQ(rig.fileBytes(), bytesOf("old\r\n"));
-    EXPECT_EQ(k60::test::filesIn(rig.dir.path()), 1u);
-    EXPECT_EQ(rig.ui.counterOpened, rig.ui.counterClosed);
-    ASSERT_GE(rig.port.events.size(), 2u);
-    EXPECT_EQ(rig.port.events[rig.port.events.size() - 2].kind, ScriptedPort::Kind::Purge);
-    EXPECT_EQ(rig.port.events.back().kind, ScriptedPort::Kind::Close);
-    EXPECT_EQ(rig.port.count(ScriptedPort::Kind::Write), 3u) << "stopped at the first wait after the third write";
-  }
 }
 
 TEST(Collection, SilentTerminalGetsReadFourTimesThenTimeOut) {
