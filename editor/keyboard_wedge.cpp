@@ -22,7 +22,7 @@ std::uint8_t chosen(int choice, std::uint8_t stored) { return choice < 0 ? store
 }  // namespace
 
 WedgeForm readWedge(Template& t) {
-  const BarcodeRecord barcode = t.barcode();
+  BarcodeRecord barcode = t.barcode();
   WedgeForm form;
   form.keyboardType = shown(barcode.keyboardType(), choices::kKeyboardTypes.size());
   form.digitLayout = shown(barcode.digitLayout(), choices::kDigitLayouts.size());
@@ -36,7 +36,7 @@ WedgeForm readWedge(Template& t) {
 }
 
 void writeWedge(Template& t, const WedgeForm& form) {
-  const BarcodeRecord barcode = t.barcode();
+  BarcodeRecord barcode = t.barcode();
   barcode.setKeyboardType(chosen(form.keyboardType, barcode.keyboardType()));
   barcode.setNumericKeypad(form.numericKeypad);
   barcode.setShiftLockType(chosen(form.shiftLock, barcode.shiftLockType()));

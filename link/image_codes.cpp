@@ -39,7 +39,7 @@ void convertCodeSlot(std::span<std::uint8_t> slot) {
   slot[codes->size()] = 0;
 }
 
-void convertFormCodes(const FormRecord& form) {
+void convertFormCodes(FormRecord form) {
   constexpr std::size_t kSlot = FormRecord::kValueSlot;
   for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
     if (form.prefixOn(line)) convertCodeSlot(form.bytes().subspan(FormRecord::kPrefix + kSlot * line, kSlot));

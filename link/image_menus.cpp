@@ -16,7 +16,7 @@ void padLine(std::span<std::uint8_t> slot, std::size_t width) {
   slot[width] = 0;
 }
 
-void normaliseMenuCopy(const MenuRecord& menu) {
+void normaliseMenuCopy(MenuRecord menu) {
   const std::size_t width = menu.lineWidth();
   // Counted before padding, as the rule reads the names as typed.
   const std::uint8_t count = countMenuItems(menu);

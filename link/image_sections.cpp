@@ -11,7 +11,7 @@ std::uint8_t raisedChoice(std::uint8_t v) { return v == 0 ? 0 : static_cast<std:
 
 }  // namespace
 
-void adjustBarcodeCopy(const BarcodeRecord& barcode) {
+void adjustBarcodeCopy(BarcodeRecord barcode) {
   barcode.setKeyboardType(static_cast<std::uint8_t>(barcode.keyboardType() + 1));
   barcode.setShiftLockType(raisedChoice(barcode.shiftLockType()));
   barcode.setDigitLayout(raisedChoice(barcode.digitLayout()));
@@ -19,12 +19,12 @@ void adjustBarcodeCopy(const BarcodeRecord& barcode) {
 
 void padPromptSection(std::span<std::uint8_t> prompts) {
   for (const PromptPageInfo& info : kPromptPages) {
-    const PromptPage page(prompts.subspan(info.offset, info.lines * info.slot), info);
+    PromptPage page(prompts.subspan(info.offset, info.lines * info.slot), info);
     for (std::size_t line = 0; line < page.lineCount(); ++line) padLine(page.lineSlot(line), page.maxText());
   }
 }
 
-void adjustSettingsCopy(const SettingsRecord& settings) {
+void adjustSettingsCopy(SettingsRecord settings) {
   using S = SettingsRecord;
   for (std::size_t at : {S::kUploadPort, S::kDownloadPort, S::kRate, S::kBacklight, S::kDataErase, S::kRecordPrompt})
     settings.setByte(at, static_cast<std::uint8_t>(settings.byte(at) + 1));

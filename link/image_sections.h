@@ -26,7 +26,7 @@ void padLine(std::span<std::uint8_t> slot, std::size_t width);
 
 // A menu copy as the terminal takes it: title (when on) and item names padded to the line
 // width, and the item count of the names that show something.
-void normaliseMenuCopy(const MenuRecord& menu);
+void normaliseMenuCopy(MenuRecord menu);
 
 // A codes text of digits and spaces read as its byte values (0 yields nothing); nothing
 // when the text holds another character or a number above 255.
@@ -36,16 +36,16 @@ std::optional<std::vector<std::uint8_t>> parseCodeList(std::string_view text);
 void convertCodeSlot(std::span<std::uint8_t> slot);
 
 // The prefix and suffix codes of a form copy, where their option is on.
-void convertFormCodes(const FormRecord& form);
+void convertFormCodes(FormRecord form);
 
 // Keyboard type + 1; shift/caps lock type and digit layout other than 0 + 1 in their bits.
-void adjustBarcodeCopy(const BarcodeRecord& barcode);
+void adjustBarcodeCopy(BarcodeRecord barcode);
 
 // Every prompt line padded with spaces to its page's width and ended by a 0.
 void padPromptSection(std::span<std::uint8_t> prompts);
 
 // Choices 0, 1, 2, 3, 5 and 6 + 1; byte 4 as 0x32.
-void adjustSettingsCopy(const SettingsRecord& settings);
+void adjustSettingsCopy(SettingsRecord settings);
 
 // Letters a to z made upper case; every other byte stays.
 void upperCasePassword(std::span<std::uint8_t> password);

@@ -19,7 +19,7 @@ void prepareRun(Template& t) {
   for (std::size_t i = 0; i < kFormCount; ++i) prepareForm(t.form(i), InputRule::Simulator);
 }
 
-int itemCount(const MenuRecord& menu) { return std::min<int>(menu.itemCount(), MenuRecord::kItems); }
+int itemCount(MenuRecord menu) { return std::min<int>(menu.itemCount(), MenuRecord::kItems); }
 
 }  // namespace
 
@@ -60,7 +60,7 @@ void Simulator::startForm(int target) {
 }
 
 void Simulator::openMenu(int target) {
-  const MenuRecord menu = t_.menu(menuIndex(target));
+  MenuRecord menu = t_.menu(menuIndex(target));
   menu.setSelectedItem(0);
   menu.setRunState(0);
   showMenu(target);
@@ -69,7 +69,7 @@ void Simulator::openMenu(int target) {
 // Up to 8 rows: the title stays on row 0 and the items scroll so that the selected one
 // stays in view. A kept selection outside the items (a saved run) starts again at item 1.
 void Simulator::showMenu(int target) {
-  const MenuRecord menu = t_.menu(menuIndex(target));
+  MenuRecord menu = t_.menu(menuIndex(target));
   const int n = itemCount(menu);
   if (menu.selectedItem() >= std::max(n, 1)) menu.setSelectedItem(0);
   const int selected = menu.selectedItem();
@@ -88,7 +88,7 @@ void Simulator::showMenu(int target) {
 }
 
 void Simulator::menuKey(int key) {
-  const MenuRecord menu = t_.menu(menuIndex(target_));
+  MenuRecord menu = t_.menu(menuIndex(target_));
   const int n = itemCount(menu);
   const int selected = menu.selectedItem();
   const int digit = keyLabelNumber(key);

@@ -27,7 +27,7 @@ void forceLargeFont(Template& t) {
 
 void applyOldFileDefaults(Template& t) {
   t.extension().reset();
-  const PromptPage page = t.prompt(PromptPageId::RecordPrompt);
+  PromptPage page = t.prompt(PromptPageId::RecordPrompt);
   for (std::size_t line = 0; line < kOldFileRecordPromptTexts.size(); ++line)
     writeSlotExact(page.lineSlot(line), kOldFileRecordPromptTexts[line]);
 }

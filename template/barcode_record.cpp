@@ -74,7 +74,7 @@ bool BarcodeRecord::flag(BarcodeFlag f) const {
   return bit(info.byte, info.mask);
 }
 
-void BarcodeRecord::setFlag(BarcodeFlag f, bool on) const {
+void BarcodeRecord::setFlag(BarcodeFlag f, bool on) {
   const auto& info = kBarcodeFlags[static_cast<std::size_t>(f)];
   setBit(info.byte, info.mask, on);
 }
@@ -84,7 +84,7 @@ std::uint8_t BarcodeRecord::field(BarcodeField f) const {
   return bits(info.byte, info.shift, info.width);
 }
 
-void BarcodeRecord::setField(BarcodeField f, std::uint8_t value) const {
+void BarcodeRecord::setField(BarcodeField f, std::uint8_t value) {
   const auto& info = kBarcodeFields[static_cast<std::size_t>(f)];
   setBits(info.byte, info.shift, info.width, value);
 }
@@ -94,7 +94,7 @@ LengthLimit BarcodeRecord::length(LengthSymbology s) const {
   return {bit(at, 0x80), bits(at, 0, 7), byte(at + 1)};
 }
 
-void BarcodeRecord::setLength(LengthSymbology s, LengthLimit limit) const {
+void BarcodeRecord::setLength(LengthSymbology s, LengthLimit limit) {
   const std::size_t at = kLengths + 2 * static_cast<std::size_t>(s);
   setByte(at, static_cast<std::uint8_t>((limit.range ? 0x80 : 0) | (limit.first & 0x7F)));
   setByte(at + 1, limit.second);
@@ -106,7 +106,7 @@ CapsLock BarcodeRecord::capsLock() const {
   return CapsLock::Detect;
 }
 
-void BarcodeRecord::setCapsLock(CapsLock mode) const {
+void BarcodeRecord::setCapsLock(CapsLock mode) {
   const std::uint8_t value = mode == CapsLock::Always ? 0x40 : mode == CapsLock::Ignore ? 0x20 : 0x80;
   setBits(kWedgeOptions, 5, 3, value >> 5);
 }

@@ -87,33 +87,33 @@ class BarcodeRecord : public RecordView {
   using RecordView::RecordView;
 
   bool flag(BarcodeFlag f) const;
-  void setFlag(BarcodeFlag f, bool on) const;
+  void setFlag(BarcodeFlag f, bool on);
   std::uint8_t field(BarcodeField f) const;
-  void setField(BarcodeField f, std::uint8_t value) const;
+  void setField(BarcodeField f, std::uint8_t value);
 
   LengthLimit length(LengthSymbology s) const;
-  void setLength(LengthSymbology s, LengthLimit limit) const;
+  void setLength(LengthSymbology s, LengthLimit limit);
 
   std::uint8_t readTimeout() const { return byte(kReadTimeout); }
-  void setReadTimeout(std::uint8_t v) const { setByte(kReadTimeout, v); }
+  void setReadTimeout(std::uint8_t v) { setByte(kReadTimeout, v); }
 
   // Keyboard wedge settings kept in this record.
   std::uint8_t keyboardType() const { return byte(kWedgeKeyboard); }
-  void setKeyboardType(std::uint8_t v) const { setByte(kWedgeKeyboard, v); }
+  void setKeyboardType(std::uint8_t v) { setByte(kWedgeKeyboard, v); }
   bool numericKeypad() const { return bit(kWedgeOptions, 0x01); }
-  void setNumericKeypad(bool on) const { setBit(kWedgeOptions, 0x01, on); }
+  void setNumericKeypad(bool on) { setBit(kWedgeOptions, 0x01, on); }
   std::uint8_t shiftLockType() const { return bits(kWedgeOptions, 1, 2); }
-  void setShiftLockType(std::uint8_t v) const { setBits(kWedgeOptions, 1, 2, v); }
+  void setShiftLockType(std::uint8_t v) { setBits(kWedgeOptions, 1, 2, v); }
   std::uint8_t digitLayout() const { return bits(kWedgeOptions, 3, 2); }
-  void setDigitLayout(std::uint8_t v) const { setBits(kWedgeOptions, 3, 2, v); }
+  void setDigitLayout(std::uint8_t v) { setBits(kWedgeOptions, 3, 2, v); }
   // Bit 6 reads as always locked, else bit 5 as ignore, else detect (so 0 is detect).
   CapsLock capsLock() const;
   // Sets exactly one of bits 7 (detect), 6 (always), 5 (ignore).
-  void setCapsLock(CapsLock mode) const;
+  void setCapsLock(CapsLock mode);
   std::uint8_t keyDelay() const { return byte(kWedgeDelay); }
-  void setKeyDelay(std::uint8_t v) const { setByte(kWedgeDelay, v); }
+  void setKeyDelay(std::uint8_t v) { setByte(kWedgeDelay, v); }
   std::uint8_t wedgeTimeout() const { return byte(kWedgeTimeout); }
-  void setWedgeTimeout(std::uint8_t v) const { setByte(kWedgeTimeout, v); }
+  void setWedgeTimeout(std::uint8_t v) { setByte(kWedgeTimeout, v); }
 };
 
 }  // namespace k60

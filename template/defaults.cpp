@@ -25,7 +25,7 @@ constexpr BitEdit kBarcodeReset[BarcodeRecord::kSize] = {
     {0xFF, 0xFF}, {0xFF, 0x01}, {0xFF, 0x66}, {0xFF, 0x03}, {0xFF, 0x03}, {0x00, 0x00},
 };
 
-void resetMenu(const MenuRecord& m) {
+void resetMenu(MenuRecord m) {
   m.setFont(1);
   m.setTitleOn(false);
   m.titleSlot()[0] = 0;
@@ -37,7 +37,7 @@ void resetMenu(const MenuRecord& m) {
   for (std::size_t at = MenuRecord::kSaveTitle; at < MenuRecord::kSize; ++at) m.setByte(at, 0);
 }
 
-void resetForm(const FormRecord& f, std::uint8_t number) {
+void resetForm(FormRecord f, std::uint8_t number) {
   using F = FormRecord;
   f.setFont(1);
   f.setCancelTarget(0);
@@ -64,7 +64,7 @@ void resetForm(const FormRecord& f, std::uint8_t number) {
   f.setCurrentLine(0);
 }
 
-void resetLookup(const LookupRecord& l) {
+void resetLookup(LookupRecord l) {
   l.setMemberLength(0);
   l.setFieldCount(0);
   l.setKeyField(0);
@@ -76,7 +76,7 @@ void resetLookup(const LookupRecord& l) {
 
 void resetPrompts(Template& t) {
   for (std::size_t p = 0; p < kPromptPageCount; ++p) {
-    const PromptPage page = t.prompt(static_cast<PromptPageId>(p));
+    PromptPage page = t.prompt(static_cast<PromptPageId>(p));
     for (std::size_t line = 0; line < page.lineCount(); ++line)
       writeSlotExact(page.lineSlot(line), kDefaultPromptTexts[p][line]);
   }

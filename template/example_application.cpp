@@ -22,7 +22,7 @@ constexpr std::string_view kTitleOut = "\xB3\xF6\xBF\xE2\xB5\xC7\xBC\xC7";   // 
 constexpr std::string_view kItemNumber = "\xBB\xF5\xBA\xC5:";                // "货号:"
 constexpr std::string_view kQuantity = "\xCA\xFD\xC1\xBF:";                  // "数量:"
 
-void addIntegerLine(const FormRecord& form, std::size_t line, std::string_view prompt,
+void addIntegerLine(FormRecord form, std::size_t line, std::string_view prompt,
                     std::uint8_t maxLength) {
   form.setDataType(line, DataType::Integer);
   form.setPrompt(line, prompt);
@@ -33,7 +33,7 @@ void addIntegerLine(const FormRecord& form, std::size_t line, std::string_view p
 // Form `number` (1-based): a title, then item number and quantity. It leads to itself so
 // that the next entry can follow at once; ESC goes back to the menu.
 void buildEntryForm(Template& t, std::uint8_t number, std::string_view title) {
-  const FormRecord form = t.form(number - 1);
+  FormRecord form = t.form(number - 1);
   form.setCancelTarget(menuTarget(0));
   form.setNextTarget(number);
   form.setDataType(0, DataType::Prompt);
@@ -43,7 +43,7 @@ void buildEntryForm(Template& t, std::uint8_t number, std::string_view title) {
 }
 
 void buildMenu(Template& t) {
-  const MenuRecord menu = t.menu(0);
+  MenuRecord menu = t.menu(0);
   menu.setTitleOn(true);
   menu.setTitle(kMenuTitle);
   menu.setItemName(0, kItemIn);

@@ -26,7 +26,7 @@ bool hasNoBinding(std::uint8_t type) {
   return is(type, DataType::FixedData) || is(type, DataType::Prompt) || is(type, DataType::Counter);
 }
 
-void clearUnusedLines(const FormRecord& form, bool alsoFixedLines) {
+void clearUnusedLines(FormRecord form, bool alsoFixedLines) {
   for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
     const std::uint8_t type = form.dataTypeByte(line);
     if (isUnused(type)) {
@@ -40,7 +40,7 @@ void clearUnusedLines(const FormRecord& form, bool alsoFixedLines) {
 
 }  // namespace
 
-void normaliseForm(const FormRecord& form) {
+void normaliseForm(FormRecord form) {
   if (form.largeFont())
     for (std::size_t line = 4; line < FormRecord::kLines; ++line) form.setDataType(line, DataType::Empty);
   for (std::size_t line = 0; line < FormRecord::kLines; ++line) {
@@ -50,7 +50,7 @@ void normaliseForm(const FormRecord& form) {
   clearUnusedLines(form, true);
 }
 
-void fixContinuations(const FormRecord& form) {
+void fixContinuations(FormRecord form) {
   for (std::size_t base = 0; base < 4; ++base) {
     if (!isInputType(form.dataTypeByte(base)) || !is(form.dataTypeByte(base + 1), DataType::Continuation))
       continue;
@@ -80,7 +80,7 @@ std::uint8_t countInputLines(const FormRecord& form, InputRule rule) {
   return count;
 }
 
-void prepareForm(const FormRecord& form, InputRule rule) {
+void prepareForm(FormRecord form, InputRule rule) {
   clearUnusedLines(form, rule == InputRule::Download);
   form.setInputLineCount(countInputLines(form, rule));
 }

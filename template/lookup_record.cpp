@@ -5,7 +5,7 @@
 
 namespace k60 {
 
-void applySeparatorLayout(const LookupRecord& lookup) {
+void applySeparatorLayout(LookupRecord lookup) {
   const std::size_t n = std::min<std::size_t>(lookup.fieldCount(), LookupRecord::kFields);
   if (n == 0) {
     lookup.setMemberLength(0);
@@ -20,7 +20,7 @@ void applySeparatorLayout(const LookupRecord& lookup) {
   lookup.setMemberLength(member);
 }
 
-void ExtensionBlock::reset() const {
+void ExtensionBlock::reset() {
   static constexpr std::uint8_t kDefaults[kSize] = {0x40, 0x01, 0x00, 0x00, 0x00, 0x01, 0x01,
                                                     0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
   std::copy(std::begin(kDefaults), std::end(kDefaults), bytes().begin());

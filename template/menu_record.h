@@ -30,38 +30,40 @@ class MenuRecord : public RecordView {
   using RecordView::RecordView;
 
   std::uint8_t font() const { return byte(kFont); }
-  void setFont(std::uint8_t v) const { setByte(kFont, v); }
+  void setFont(std::uint8_t v) { setByte(kFont, v); }
   bool largeFont() const { return font() != 0; }
   // Characters of a line: 15 with the large font, 20 with the small one.
   std::size_t lineWidth() const { return lineColumns(largeFont()); }
   bool titleOn() const { return byte(kTitleOn) != 0; }
-  void setTitleOn(bool on) const { setByte(kTitleOn, on); }
-  std::span<std::uint8_t> titleSlot() const { return slot(kTitle, kSlot); }
+  void setTitleOn(bool on) { setByte(kTitleOn, on); }
+  std::span<const std::uint8_t> titleSlot() const { return slot(kTitle, kSlot); }
+  std::span<std::uint8_t> titleSlot() { return slot(kTitle, kSlot); }
   std::string title() const { return readSlot(titleSlot()); }
-  std::size_t setTitle(std::string_view gb) const { return writeSlot(titleSlot(), gb, kSmallFontColumns); }
-  std::span<std::uint8_t> itemSlot(std::size_t item) const {
+  std::size_t setTitle(std::string_view gb) { return writeSlot(titleSlot(), gb, kSmallFontColumns); }
+  std::span<std::uint8_t> itemSlot(std::size_t item) { return slot(kItemNames + kSlot * item, kSlot); }
+  std::span<const std::uint8_t> itemSlot(std::size_t item) const {
     return slot(kItemNames + kSlot * item, kSlot);
   }
   std::string itemName(std::size_t item) const { return readSlot(itemSlot(item)); }
-  std::size_t setItemName(std::size_t item, std::string_view gb) const {
+  std::size_t setItemName(std::size_t item, std::string_view gb) {
     return writeSlot(itemSlot(item), gb, lineWidth());
   }
   std::uint8_t escTarget() const { return byte(kEscTarget); }
-  void setEscTarget(std::uint8_t v) const { setByte(kEscTarget, v); }
+  void setEscTarget(std::uint8_t v) { setByte(kEscTarget, v); }
   std::uint8_t itemTarget(std::size_t item) const { return byte(kItemTargets + item); }
-  void setItemTarget(std::size_t item, std::uint8_t v) const { setByte(kItemTargets + item, v); }
+  void setItemTarget(std::size_t item, std::uint8_t v) { setByte(kItemTargets + item, v); }
   bool saveTitle() const { return byte(kSaveTitle) != 0; }
-  void setSaveTitle(bool on) const { setByte(kSaveTitle, on); }
+  void setSaveTitle(bool on) { setByte(kSaveTitle, on); }
   bool saveSelected() const { return byte(kSaveSelected) != 0; }
-  void setSaveSelected(bool on) const { setByte(kSaveSelected, on); }
+  void setSaveSelected(bool on) { setByte(kSaveSelected, on); }
   bool pass() const { return byte(kPass) != 0; }
-  void setPass(bool on) const { setByte(kPass, on); }
+  void setPass(bool on) { setByte(kPass, on); }
   std::uint8_t itemCount() const { return byte(kItemCount); }
-  void setItemCount(std::uint8_t v) const { setByte(kItemCount, v); }
+  void setItemCount(std::uint8_t v) { setByte(kItemCount, v); }
   std::uint8_t selectedItem() const { return byte(kSelectedItem); }
-  void setSelectedItem(std::uint8_t v) const { setByte(kSelectedItem, v); }
+  void setSelectedItem(std::uint8_t v) { setByte(kSelectedItem, v); }
   std::uint8_t runState() const { return byte(kRunState); }
-  void setRunState(std::uint8_t v) const { setByte(kRunState, v); }
+  void setRunState(std::uint8_t v) { setByte(kRunState, v); }
 };
 
 // Items (in any position) whose name shows, within the line width and before its
@@ -69,6 +71,6 @@ class MenuRecord : public RecordView {
 std::uint8_t countMenuItems(const MenuRecord& menu);
 
 // Stores countMenuItems in byte 247, as the download and a simulator run do.
-inline void prepareMenu(const MenuRecord& menu) { menu.setItemCount(countMenuItems(menu)); }
+inline void prepareMenu(MenuRecord menu) { menu.setItemCount(countMenuItems(menu)); }
 
 }  // namespace k60

@@ -59,11 +59,10 @@ class PromptPage : public RecordView {
   const PromptPageInfo& info() const { return *info_; }
   std::size_t lineCount() const { return info_->lines; }
   std::size_t maxText() const { return info_->slot - 1; }
-  std::span<std::uint8_t> lineSlot(std::size_t line) const {
-    return slot(info_->slot * line, info_->slot);
-  }
+  std::span<const std::uint8_t> lineSlot(std::size_t line) const { return slot(info_->slot * line, info_->slot); }
+  std::span<std::uint8_t> lineSlot(std::size_t line) { return slot(info_->slot * line, info_->slot); }
   std::string line(std::size_t line) const { return readSlot(lineSlot(line)); }
-  std::size_t setLine(std::size_t line, std::string_view gb) const {
+  std::size_t setLine(std::size_t line, std::string_view gb) {
     return writeSlot(lineSlot(line), gb, maxText());
   }
 

@@ -1,4 +1,5 @@
-// Base of the typed views: a window on a record's bytes inside the store.
+// Base of the typed views: a window on a record's bytes inside the store. A const view only
+// reads: its setters and its writable slots need a view that is not const.
 #pragma once
 
 #include <cstddef>
@@ -15,30 +16,32 @@ class RecordView {
  public:
   explicit RecordView(std::span<std::uint8_t> bytes) : bytes_(bytes) {}
 
-  std::span<std::uint8_t> bytes() const { return bytes_; }
+  std::span<const std::uint8_t> bytes() const { return bytes_; }
+  std::span<std::uint8_t> bytes() { return bytes_; }
   std::uint8_t byte(std::size_t offset) const { return bytes_[offset]; }
-  void setByte(std::size_t offset, std::uint8_t value) const { bytes_[offset] = value; }
+  void setByte(std::size_t offset, std::uint8_t value) { bytes_[offset] = value; }
 
  protected:
-  std::span<std::uint8_t> slot(std::size_t offset, std::size_t size) const {
+  std::span<const std::uint8_t> slot(std::size_t offset, std::size_t size) const {
     return bytes_.subspan(offset, size);
   }
+  std::span<std::uint8_t> slot(std::size_t offset, std::size_t size) { return bytes_.subspan(offset, size); }
   std::string text(std::size_t offset, std::size_t size) const {
     return readSlot(slot(offset, size));
   }
   std::size_t setText(std::size_t offset, std::size_t size, std::string_view gb,
-                      std::size_t maxText) const {
+                      std::size_t maxText) {
     return writeSlot(slot(offset, size), gb, maxText);
   }
   bool bit(std::size_t offset, std::uint8_t mask) const { return (bytes_[offset] & mask) != 0; }
-  void setBit(std::size_t offset, std::uint8_t mask, bool on) const {
+  void setBit(std::size_t offset, std::uint8_t mask, bool on) {
     bytes_[offset] = on ? (bytes_[offset] | mask) : (bytes_[offset] & ~mask);
   }
   // An unsigned field of `width` bits starting at bit `shift` (bit 0 = least significant).
   std::uint8_t bits(std::size_t offset, int shift, int width) const {
     return (bytes_[offset] >> shift) & ((1u << width) - 1);
   }
-  void setBits(std::size_t offset, int shift, int width, std::uint8_t value) const {
+  void setBits(std::size_t offset, int shift, int width, std::uint8_t value) {
     const std::uint8_t mask = static_cast<std::uint8_t>(((1u << width) - 1) << shift);
     bytes_[offset] = static_cast<std::uint8_t>((bytes_[offset] & ~mask) | ((value << shift) & mask));
   }

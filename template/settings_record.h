@@ -33,22 +33,22 @@ class SettingsRecord : public RecordView {
   using RecordView::RecordView;
 
   std::uint8_t uploadPort() const { return byte(kUploadPort); }
-  void setUploadPort(std::uint8_t v) const { setByte(kUploadPort, v); }
+  void setUploadPort(std::uint8_t v) { setByte(kUploadPort, v); }
   std::uint8_t downloadPort() const { return byte(kDownloadPort); }
-  void setDownloadPort(std::uint8_t v) const { setByte(kDownloadPort, v); }
+  void setDownloadPort(std::uint8_t v) { setByte(kDownloadPort, v); }
   std::uint8_t rate() const { return byte(kRate); }
-  void setRate(std::uint8_t v) const { setByte(kRate, v); }
+  void setRate(std::uint8_t v) { setByte(kRate, v); }
   std::uint8_t backlight() const { return byte(kBacklight); }
-  void setBacklight(std::uint8_t v) const { setByte(kBacklight, v); }
+  void setBacklight(std::uint8_t v) { setByte(kBacklight, v); }
   std::uint8_t backlightDuration() const { return byte(kBacklightDurationByte); }
   std::uint8_t dataErase() const { return byte(kDataErase); }
-  void setDataErase(std::uint8_t v) const { setByte(kDataErase, v); }
+  void setDataErase(std::uint8_t v) { setByte(kDataErase, v); }
   std::uint8_t recordPrompt() const { return byte(kRecordPrompt); }
-  void setRecordPrompt(std::uint8_t v) const { setByte(kRecordPrompt, v); }
+  void setRecordPrompt(std::uint8_t v) { setByte(kRecordPrompt, v); }
   bool securityCheck(SecurityCheck c) const {
     return byte(kSecurityChecks + static_cast<std::size_t>(c)) != 0;
   }
-  void setSecurityCheck(SecurityCheck c, bool on) const {
+  void setSecurityCheck(SecurityCheck c, bool on) {
     setByte(kSecurityChecks + static_cast<std::size_t>(c), on);
   }
 };

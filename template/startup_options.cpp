@@ -10,7 +10,7 @@ Separator StartupOptions::separator() const {
   return {SeparatorMode::One, a, 0};
 }
 
-void StartupOptions::setSeparator(SeparatorMode mode, std::uint8_t first, std::uint8_t second) const {
+void StartupOptions::setSeparator(SeparatorMode mode, std::uint8_t first, std::uint8_t second) {
   sep()[0] = mode == SeparatorMode::None ? 0 : first;
   sep()[1] = mode == SeparatorMode::Two ? second : 0;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 #include "template/store.h"
 #include "template/targets.h"
@@ -22,7 +23,7 @@ class StartupOptions {
 
   // 0 = form 1, 1 = menu 1.
   std::uint8_t startPosition() const { return start()[0]; }
-  void setStartPosition(std::uint8_t v) const { start()[0] = v; }
+  void setStartPosition(std::uint8_t v) { start()[0] = v; }
   // The target number the application starts with: form 1 (1) or menu 1 (11).
   std::uint8_t startTarget() const { return startPosition() == 0 ? kFirstFormTarget : kFirstMenuTarget; }
 
@@ -31,11 +32,13 @@ class StartupOptions {
   Separator separator() const;
   // None stores 0, 0; one stores the first character and 0; two stores both (a second
   // character of 0 then reads back as one).
-  void setSeparator(SeparatorMode mode, std::uint8_t first, std::uint8_t second) const;
+  void setSeparator(SeparatorMode mode, std::uint8_t first, std::uint8_t second);
 
  private:
-  Bytes start() const { return t_->block(Block::StartPosition); }
-  Bytes sep() const { return t_->block(Block::Separator); }
+  ConstBytes start() const { return std::as_const(*t_).block(Block::StartPosition); }
+  ConstBytes sep() const { return std::as_const(*t_).block(Block::Separator); }
+  Bytes start() { return t_->block(Block::StartPosition); }
+  Bytes sep() { return t_->block(Block::Separator); }
   Template* t_;
 };
 

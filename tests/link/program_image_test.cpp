@@ -323,7 +323,7 @@ TEST(ProgramImagePassword, LowerCaseLettersAreSentAsCapitals) {
 
 TEST(ProgramImagePrompts, ShortEmptyAndOverlongLines) {
   Template t = defaultTemplate();
-  const PromptPage deletePage = t.prompt(PromptPageId::DeleteMenu);  // 15 wide, image offset 296
+  PromptPage deletePage = t.prompt(PromptPageId::DeleteMenu);  // 15 wide, image offset 296
   deletePage.setLine(0, "ELEVEN BYTE");
   deletePage.setLine(1, "");
   // A damaged file: 16 bytes and no terminator in a 16-byte slot, ending in half a character.

@@ -8,7 +8,7 @@ namespace {
 using S = SimulatorState;
 
 TEST_F(SimulatorTest, FormStartsOnItsFirstInputLineAndChecksMinimumLengthOnEnter) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Prompt, "Stock count");
   setLine(f, 1, DataType::Integer, "Qty:", 10, 3);
   setLine(f, 2, DataType::FixedData, "--");
@@ -190,7 +190,7 @@ TEST_F(SimulatorTest, ContinuationLineTakesTheOverflowAndBackspaceReturns) {
 
 TEST_F(SimulatorTest, EnterMovesDownToTheEndOfAContinuedField) {
   t.form(0).setFont(1);
-  const FormRecord f = t.form(0);
+  FormRecord f = t.form(0);
   setLine(f, 0, DataType::Integer, "A:");
   setLine(f, 1, DataType::Text, "B:", 40);
   setLine(f, 2, DataType::Continuation, "");
@@ -213,10 +213,10 @@ TEST_F(SimulatorTest, EnterMovesDownToTheEndOfAContinuedField) {
 }
 
 TEST_F(SimulatorTest, FormWithoutInputLinesIsCompletedByEnter) {
-  const FormRecord first = form(1);
+  FormRecord first = form(1);
   setLine(first, 0, DataType::Integer, "N:");
   first.setNextTarget(2);
-  const FormRecord second = form(2);
+  FormRecord second = form(2);
   setLine(second, 0, DataType::Prompt, "Done");
   second.setNextTarget(0);
   run();
@@ -245,10 +245,10 @@ TEST_F(SimulatorTest, FormWithoutInputLineShowsNoCursorAndTakesNoCharacters) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     resetToDefaults(t);
-    const FormRecord first = form(1);
+    FormRecord first = form(1);
     setLine(first, 0, DataType::Integer, "N:");
     first.setNextTarget(2);
-    const FormRecord f = form(2);
+    FormRecord f = form(2);
     f.setDataType(0, c.type);
     const auto slot = f.promptSlot(0);
     std::fill(slot.begin(), slot.end(), 0);
@@ -279,7 +279,7 @@ TEST_F(SimulatorTest, FormWithoutInputLineShowsNoCursorAndTakesNoCharacters) {
 }
 
 TEST_F(SimulatorTest, TypingReplacesAnInitialValue) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "Loc:");
   setLine(f, 1, DataType::Text, "Op:", 50, 2);
   f.setInitialOn(0, true);
@@ -305,7 +305,7 @@ TEST_F(SimulatorTest, TypingReplacesAnInitialValue) {
 }
 
 TEST_F(SimulatorTest, BackspaceOnAContinuationShowingItsInitialValueReturnsToTheLineAbove) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "A:");
   setLine(f, 1, DataType::Continuation, "");
   setLine(f, 2, DataType::Integer, "N:");
@@ -323,7 +323,7 @@ TEST_F(SimulatorTest, BackspaceOnAContinuationShowingItsInitialValueReturnsToThe
 }
 
 TEST_F(SimulatorTest, UntouchedInitialValueMeetsTheMinimumLength) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "Op:", 50, 2);
   f.setInitialOn(0, true);
   f.setInitialValue(0, "XY");

@@ -59,8 +59,8 @@ TEST_F(MenuTest, ArrowsStopAtTheEndsAndDigitsChooseItems) {
 }
 
 TEST_F(MenuTest, EscKeepsTheSelectedItemWhileAnItemOpensAMenuAfresh) {
-  const MenuRecord first = menu(1, {"A", "B", "C"});
-  const MenuRecord second = menu(2, {"X", "Y"});
+  MenuRecord first = menu(1, {"A", "B", "C"});
+  MenuRecord second = menu(2, {"X", "Y"});
   second.setEscTarget(11);
   first.setItemTarget(2, 12);
   run();
@@ -77,9 +77,9 @@ TEST_F(MenuTest, EscKeepsTheSelectedItemWhileAnItemOpensAMenuAfresh) {
 }
 
 TEST_F(MenuTest, EscFromAFormReturnsToItsMenuWithTheItemKept) {
-  const MenuRecord m = menu(1, {"A", "B"});
+  MenuRecord m = menu(1, {"A", "B"});
   m.setItemTarget(1, 2);
-  const FormRecord f = form(2);
+  FormRecord f = form(2);
   setLine(f, 0, DataType::Text, "Name:");
   f.setCancelTarget(11);
   run();
@@ -113,16 +113,16 @@ TEST_F(MenuTest, LongMenusKeepTheSelectedItemInView) {
 }
 
 TEST_F(MenuTest, LargeFontMenusShowFifteenColumns) {
-  const MenuRecord m = menu(1, {"A"}, "A title of twenty ch");
+  MenuRecord m = menu(1, {"A"}, "A title of twenty ch");
   m.setFont(1);
   run();
   EXPECT_EQ(line(0), "A title of twen");
 }
 
 TEST_F(MenuTest, CompletedFormOpensItsNextMenuAfresh) {
-  const MenuRecord m = menu(1, {"A", "B"});
+  MenuRecord m = menu(1, {"A", "B"});
   m.setItemTarget(1, 1);
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Integer, "N:");
   f.setNextTarget(11);
   run();

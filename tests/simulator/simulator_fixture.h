@@ -77,7 +77,7 @@ class SimulatorTest : public ::testing::Test {
     if (smallFont) f.setFont(0);
     return f;
   }
-  void setLine(const FormRecord& f, int line, DataType type, std::string_view prompt, int maxLength = 50,
+  void setLine(FormRecord f, int line, DataType type, std::string_view prompt, int maxLength = 50,
                int minLength = 0) {
     f.setDataType(static_cast<std::size_t>(line), type);
     f.setPrompt(static_cast<std::size_t>(line), prompt);

@@ -26,7 +26,7 @@ TEST_F(SimulatorTest, MaximumLengthAboveFiftyTakesFiftyCharacters) {
 }
 
 TEST_F(SimulatorTest, MinimumAboveTheMaximumCannotBeMet) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Integer, "N:", 3, 5);
   run();
   typeDigits("12345");
@@ -45,7 +45,7 @@ TEST_F(SimulatorTest, MinimumAboveTheMaximumCannotBeMet) {
 }
 
 TEST_F(SimulatorTest, TargetsAboveTwentyLeadToTheMainPage) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Integer, "N:");
   f.setNextTarget(200);
   f.setCancelTarget(21);
@@ -60,7 +60,7 @@ TEST_F(SimulatorTest, TargetsAboveTwentyLeadToTheMainPage) {
 }
 
 TEST_F(SimulatorTest, PromptWithoutTerminatorIsReadUpToTwentyBytes) {
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Prompt, "");
   setLine(f, 1, DataType::Text, "");
   const auto promptSlot = f.promptSlot(0);
@@ -79,13 +79,13 @@ TEST_F(SimulatorTest, PromptWithoutTerminatorIsReadUpToTwentyBytes) {
 
 TEST_F(SimulatorTest, SavedSelectionOutsideTheItemsStartsAtTheFirstItem) {
   t.startup().setStartPosition(1);
-  const MenuRecord first = t.menu(0);
+  MenuRecord first = t.menu(0);
   first.setItemName(0, "Go");
   first.setItemTarget(0, 1);
-  const MenuRecord second = t.menu(1);
+  MenuRecord second = t.menu(1);
   second.setItemName(0, "Only");
   second.setSelectedItem(200);
-  const FormRecord f = form(1);
+  FormRecord f = form(1);
   setLine(f, 0, DataType::Text, "T:");
   f.setCancelTarget(12);
   run();
@@ -99,7 +99,7 @@ TEST_F(SimulatorTest, SavedSelectionOutsideTheItemsStartsAtTheFirstItem) {
 }
 
 TEST_F(SimulatorTest, RunStartPreparesEveryFormAndMenuWithoutMarkingTheTemplateChanged) {
-  const FormRecord f = form(3);
+  FormRecord f = form(3);
   setLine(f, 0, DataType::Empty, "stale");
   f.setLookupBinding(0, 4);
   setLine(f, 2, DataType::Boolean, "B");

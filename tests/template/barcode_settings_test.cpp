@@ -58,7 +58,7 @@ TEST(BarcodeRecordBits, EachFlagAndFieldOwnsExactlyItsBits) {
       if (f == kNone) continue;
       ++flags;
       SCOPED_TRACE(kBarcodeFlags[static_cast<std::size_t>(f)].name);
-      expectOnlyBits(byte, 0x80 >> bit, [f](const BarcodeRecord& bc, bool on) {
+      expectOnlyBits(byte, 0x80 >> bit, [f](BarcodeRecord bc, bool on) {
         bc.setFlag(f, on);
         EXPECT_EQ(bc.flag(f), on);
       });
@@ -67,7 +67,7 @@ TEST(BarcodeRecordBits, EachFlagAndFieldOwnsExactlyItsBits) {
 
   for (const auto& [field, byte, mask] : kFieldBits) {
     SCOPED_TRACE(kBarcodeFields[static_cast<std::size_t>(field)].name);
-    expectOnlyBits(byte, mask, [f = field](const BarcodeRecord& bc, bool on) { bc.setField(f, on ? 0xFF : 0); });
+    expectOnlyBits(byte, mask, [f = field](BarcodeRecord bc, bool on) { bc.setField(f, on ? 0xFF : 0); });
     Template t;
     t.barcode().setField(field, 1);
     EXPECT_EQ(t.barcode().byte(byte), mask & -mask) << "value 1 is the field's lowest bit";

@@ -180,3 +180,14 @@ TEST_F(FormRules, TextSlotsKeepTheirLimits) {
 
 }  // namespace
 }  // namespace k60
+
+// A view that is const only reads: its setters and writable slots are not there.
+template <class View>
+concept Writable = requires(View v) {
+  v.setByte(0, 0);
+  v.bytes()[0] = 0;
+};
+template <class Form>
+concept PromptWritable = requires(Form f) { f.promptSlot(0)[0] = 0; };
+static_assert(Writable<k60::FormRecord> && !Writable<const k60::FormRecord>);
+static_assert(PromptWritable<k60::FormRecord> && !PromptWritable<const k60::FormRecord>);

@@ -22,7 +22,7 @@ class SimulateCommandTest : public ToolTest {
 
   // Form 1: a text line and an integer line of at least two digits.
   std::string smallFormFile() {
-    const k60::FormRecord f = t_.form(0);
+    k60::FormRecord f = t_.form(0);
     f.setFont(0);
     f.setDataType(0, k60::DataType::Text);
     f.setPrompt(0, "Name:");
@@ -62,7 +62,7 @@ TEST_F(SimulateCommandTest, TextOutputNamesTheMessageBoxAndTheCommand) {
 
 // Row 7 keeps the form's last line on the main page; the status line stands over it.
 TEST_F(SimulateCommandTest, MainPageShowsTheStatusLineAsItsLastLine) {
-  const k60::FormRecord f = t_.form(0);
+  k60::FormRecord f = t_.form(0);
   f.setDataType(7, k60::DataType::Prompt);
   f.setPrompt(7, "Bottom");
   const std::string file = smallFormFile();

@@ -67,7 +67,7 @@ class FaceWindowTest : public ShellTest {
   // Form 1 with its lines' prompts and types; the simulator starts over on the changed
   // template, and the key labelled 1 runs it.
   void runForm(const std::vector<std::pair<DataType, std::string>>& lines) {
-    const FormRecord f = app.tmpl.form(0);
+    FormRecord f = app.tmpl.form(0);
     f.setFont(0);
     for (std::size_t i = 0; i < lines.size(); ++i) {
       f.setDataType(i, lines[i].first);
