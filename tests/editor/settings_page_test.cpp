@@ -7,6 +7,7 @@
 #include "editor/keyboard_wedge.h"
 #include "editor/settings_page.h"
 #include "resources/editor_ids.h"
+#include "tests/support/test_support.h"
 #include "template/barcode_record.h"
 #include "template/defaults.h"
 #include "template/lookup_record.h"
@@ -14,7 +15,7 @@
 namespace k60::editor {
 namespace {
 
-std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+using k60::test::storeOf;
 
 class SettingsModelTest : public ::testing::Test {
  protected:

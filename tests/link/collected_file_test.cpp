@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "tests/template/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60::link {
 namespace {

@@ -15,13 +15,15 @@
 #include "tests/link/model_terminal.h"
 #include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
-#include "tests/template/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60::link {
 namespace {
 
 using test::Bytes;
 using test::bytesOf;
+using k60::test::concat;
+using k60::test::recordLine;
 using test::RecordingUi;
 using test::ScriptedPort;
 using Outcome = CollectionResult::Outcome;
@@ -30,25 +32,6 @@ namespace fs = std::filesystem;
 constexpr std::uint32_t kDelayMs = 5;
 
 // A record line as the terminal sends it; the checksum is worked out here on its own.
-Bytes recordLine(std::uint8_t sequence, const Bytes& data) {
-  Bytes line{sequence};
-  unsigned sum = sequence;
-  for (auto b : data) {
-    line.push_back(b);
-    sum += b;
-  }
-  for (unsigned part : {sum & 0xFFu, (sum >> 8) & 0xFFu}) line.push_back(part == 0x0D ? 0x0E : part);
-  line.push_back(0x0D);
-  return line;
-}
-Bytes recordLine(std::uint8_t sequence, std::string_view data) { return recordLine(sequence, bytesOf(data)); }
-
-Bytes concat(const Bytes& a, const Bytes& b) {
-  Bytes out = a;
-  out.insert(out.end(), b.begin(), b.end());
-  return out;
-}
-
 // A terminal that follows the protocol with `lines` to send: "ACK\r" and the first line on
 // "READ\r", the next line after "ACK\r", the same again after "NAK\r", then "OVER\r". It
 // falls silent once `silentFrom` lines have been acknowledged.

@@ -12,7 +12,7 @@
 #include "link/link_context.h"
 #include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
-#include "tests/template/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60::link::test {
 

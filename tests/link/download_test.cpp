@@ -49,11 +49,7 @@ std::vector<std::string> lastOf(const std::vector<std::string>& v, std::size_t c
 
 bool isBlock(const Bytes& w, int n) { return w.size() == kProgramBlockSize && w[102] == n; }
 
-Template defaultTemplate() {
-  Template t;
-  resetToDefaults(t);
-  return t;
-}
+using k60::test::defaultTemplate;
 
 const std::string kDone = "msg 下载完毕!";
 const std::string kAsk = "ask 下载失败，要重试吗?";

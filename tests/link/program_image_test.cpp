@@ -6,17 +6,14 @@
 
 #include "link/program_image.h"
 #include "template/template.h"
+#include "tests/support/test_support.h"
 
 namespace k60::link {
 namespace {
 
 using ByteVec = std::vector<std::uint8_t>;
 
-Template defaultTemplate() {
-  Template t;
-  resetToDefaults(t);
-  return t;
-}
+using k60::test::defaultTemplate;
 
 ByteVec imageBytes(const ProgramImage& image, std::size_t offset, std::size_t size) {
   return ByteVec(image.begin() + offset, image.begin() + offset + size);
@@ -26,9 +23,8 @@ ByteVec fileBytes(const ByteVec& file, std::size_t offset, std::size_t size) {
   return ByteVec(file.begin() + offset, file.begin() + offset + size);
 }
 
-ByteVec textBytes(std::string_view s) { return ByteVec(s.begin(), s.end()); }
-
-std::string gb(std::string_view utf8) { return *utf8ToGb(utf8); }
+using k60::test::gb;
+ByteVec textBytes(std::string_view s) { return k60::test::bytesOf(s); }
 
 // Image offsets of the sections.
 constexpr std::size_t kBarcodeAt = 1, kMenusAt = 25, kFormsAt = 2525, kLookupsAt = 8535,

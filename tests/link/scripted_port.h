@@ -13,12 +13,13 @@
 
 #include "link/serial_port.h"
 #include "link/virtual_clock.h"
+#include "tests/support/test_support.h"
 
 namespace k60::link::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline Bytes bytesOf(std::string_view s) { return Bytes(s.begin(), s.end()); }
+using k60::test::bytesOf;
 
 class ScriptedPort : public SerialPort {
  public:

@@ -415,7 +415,7 @@ TEST_F(SimulatorTest, FieldAfterALongPromptHoldsItsMaximumLengthOverItsContinuat
 
 TEST_F(SimulatorTest, TwentyCharacterPromptLeavesADataColumnAndTheCursorColumn) {
   t.form(0).setFont(1);
-  const FormRecord f = t.form(0);
+  FormRecord f = t.form(0);
   setLine(f, 0, DataType::Integer, "", 3);
   const auto slot = f.promptSlot(0);
   const std::string prompt = "abcdefghijklmnopqrst";

@@ -14,6 +14,7 @@
 #include "template/gb_text.h"
 #include "template/menu_record.h"
 #include "template/startup_options.h"
+#include "tests/support/test_support.h"
 
 namespace k60::sim::test {
 
@@ -46,7 +47,7 @@ class FixedClock : public LocalClock {
 };
 
 // GB2312 bytes of a UTF-8 literal.
-inline std::string gb(std::string_view utf8) { return utf8ToGb(utf8).value_or("<not GB2312>"); }
+using k60::test::gb;
 
 class SimulatorTest : public ::testing::Test {
  protected:

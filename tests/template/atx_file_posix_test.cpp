@@ -7,7 +7,7 @@
 
 #include "template/atx_file.h"
 #include "template/file_io.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

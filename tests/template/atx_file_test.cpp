@@ -8,7 +8,7 @@
 #include "template/lookup_record.h"
 #include "template/menu_record.h"
 #include "template/prompt_pages.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

@@ -3,7 +3,7 @@
 #include "template/barcode_record.h"
 #include "template/settings_record.h"
 #include "template/startup_options.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

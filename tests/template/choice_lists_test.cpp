@@ -1,6 +1,6 @@
 // Choice texts derived from stored numbers.
 #include "template/choice_lists.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

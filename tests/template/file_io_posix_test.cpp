@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "template/file_io.h"
-#include "tests/template/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "template/form_record.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

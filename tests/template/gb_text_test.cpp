@@ -1,6 +1,6 @@
 // GB2312 helpers: cuts that keep double-byte characters whole, slot reads and writes, and
 // the conversions at the user-interface edge.
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

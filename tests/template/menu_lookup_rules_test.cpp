@@ -2,7 +2,7 @@
 // block's byte layout.
 #include "template/lookup_record.h"
 #include "template/menu_record.h"
-#include "test_support.h"
+#include "tests/support/test_support.h"
 
 namespace k60 {
 namespace {

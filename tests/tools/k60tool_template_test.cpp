@@ -8,6 +8,7 @@
 #include <regex>
 #include <sstream>
 
+#include "tests/support/test_support.h"
 #include "template/example_application.h"
 #include "template/template.h"
 #include "tests/tools/tool_test_fixture.h"
@@ -72,7 +73,7 @@ TEST_F(K60ToolTest, ConvertOfAnOldFileGivesExtensionDefaultsAndOldRecordPromptLi
 TEST_F(K60ToolTest, ConvertKeepsCustomPromptTexts) {
   k60::Template t;
   k60::resetToDefaults(t);
-  t.prompt(k60::PromptPageId::Welcome).setLine(1, *k60::utf8ToGb("仓库盘点"));
+  t.prompt(k60::PromptPageId::Welcome).setLine(1, k60::test::gb("仓库盘点"));
   t.prompt(k60::PromptPageId::OtherMessages).setLine(6, "DONE");
   ASSERT_TRUE(k60::writeTemplateFile(path("custom.ATX"), t));
 
@@ -107,10 +108,10 @@ TEST_F(K60ToolTest, ShowNamesChoicesInTheSystemsWords) {
   k60::resetToDefaults(t);
   auto form = t.form(0);
   form.setDataType(0, k60::DataType::Integer);
-  form.setPrompt(0, *k60::utf8ToGb("数量:"));
+  form.setPrompt(0, k60::test::gb("数量:"));
   form.setCancelTarget(12);
   auto menu = t.menu(0);
-  menu.setItemName(0, *k60::utf8ToGb("入库"));
+  menu.setItemName(0, k60::test::gb("入库"));
   menu.setItemTarget(0, 1);
   ASSERT_TRUE(k60::writeTemplateFile(path("t.ATX"), t));
 

@@ -14,6 +14,7 @@
 #include "simulator/win32/lcd_text.h"
 #include "template/form_record.h"
 #include "template/gb_text.h"
+#include "tests/support/test_support.h"
 #include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
 
@@ -236,7 +237,7 @@ TEST_F(FaceWindowTest, ClockTimerAdvancesThePhaseAndOtherTimersDoNot) {
 }
 
 TEST(LcdText, EachCharacterTakesSixPixelsPerByte) {
-  const LcdText t = lcdText(utf8ToGb("A汉 ").value());
+  const LcdText t = lcdText(test::gb("A汉 "));
   EXPECT_EQ(t.text, L"A汉 ");
   EXPECT_EQ(t.dx, (std::vector<INT>{6, 12, 6}));
   const LcdText cut = lcdText("AB\xBA");  // a lead byte without its second byte
@@ -363,7 +364,7 @@ TEST(LcdDraw, CharactersLandInTheirCellsWhateverTheFontsWidths) {
   const FaceBitmapTable noPictures;
   drawLcd(canvas.dc(), noPictures,
           {{LcdDraw::Kind::Text, {26, 52}, 0, "iiiiiiiiiiiiiiiiiiiW", false},
-           {LcdDraw::Kind::Text, {26, 62}, 0, utf8ToGb("汉汉汉汉汉汉汉汉汉").value() + "W", false}});
+           {LcdDraw::Kind::Text, {26, 62}, 0, test::gb("汉汉汉汉汉汉汉汉汉") + "W", false}});
   SelectObject(canvas.dc(), old);
   DeleteObject(font);
   EXPECT_TRUE(canvas.inkIn(140, 146, 52, 62)) << "W in column 19 after nineteen narrow i";

@@ -15,6 +15,7 @@
 #include "template/atx_file.h"
 #include "template/defaults.h"
 #include "template/win32/utf16_text.h"
+#include "tests/support/test_support.h"
 #include "tests/win32/modal_driver.h"
 #include "tests/win32/shell_fixture.h"
 
@@ -30,17 +31,9 @@ using testsupport::ModalStep;
 using testsupport::runModalSteps;
 using testsupport::ShellTest;
 
-std::vector<std::uint8_t> fileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+using test::storeOf;
+std::vector<std::uint8_t> fileBytes(const fs::path& path) { return test::readWholeFile(path); }
+void writeBytes(const fs::path& path, const std::vector<std::uint8_t>& bytes) { test::writeWholeFile(path, bytes); }
 
 std::string lowerCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -156,50 +149,6 @@ TEST_F(FileCommandsTest, NewOnAnUnchangedTemplateAsksNothingAndStartsFromTheDefa
   EXPECT_FALSE(app.tmpl.hasFileName());
 }
 
-TEST_F(FileCommandsTest, NewQuestionCancelChangesNothing) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  ModalSeen question;
-  command(IDM_NEW, {answerMessageBox(IDCANCEL, &question)});
-
-  expectSaveQuestion(question);
-  EXPECT_EQ(storeOf(app.tmpl), edited);
-  EXPECT_TRUE(app.tmpl.changed());
-  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
-  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
-}
-
-TEST_F(FileCommandsTest, NewQuestionNoDiscardsTheEdits) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_NEW, {answerMessageBox(IDNO), answerPropertySheet(IDCANCEL)});
-
-  EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
-  EXPECT_FALSE(app.tmpl.changed());
-  EXPECT_FALSE(app.tmpl.hasFileName());
-  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
-}
-
-TEST_F(FileCommandsTest, NewQuestionYesSavesToTheCurrentFileThenStartsAfresh) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_NEW, {answerMessageBox(IDYES), answerPropertySheet(IDCANCEL)});
-
-  expectTemplateFile(dir / L"old.ATX", edited);
-  EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
-  EXPECT_FALSE(app.tmpl.changed());
-  EXPECT_FALSE(app.tmpl.hasFileName());
-}
-
-TEST_F(FileCommandsTest, NewQuestionYesWithSaveAsCancelledKeepsTheEditedTemplate) {
-  editTemplate();
-  command(IDM_NEW, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
-
-  EXPECT_EQ(storeOf(app.tmpl), edited);
-  EXPECT_TRUE(app.tmpl.changed());
-  EXPECT_TRUE(fs::is_empty(dir));
-}
-
 TEST_F(FileCommandsTest, NewQuestionYesWithAFailingSaveReportsItAndKeepsTheTemplate) {
   editTemplate();
   const std::string unreachable = pathOf(L"no-such-dir\\old.ATX");
@@ -227,49 +176,6 @@ TEST_F(FileCommandsTest, OpenReadsTheChosenFileAndLeavesTheChangedFlagAlone) {
   EXPECT_EQ(app.tmpl.comPort(), 4);
   EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
   EXPECT_FALSE(app.tmpl.changed());
-}
-
-TEST_F(FileCommandsTest, OpenQuestionCancelChangesNothing) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_OPEN, {answerMessageBox(IDCANCEL)});
-
-  EXPECT_EQ(storeOf(app.tmpl), edited);
-  EXPECT_TRUE(app.tmpl.changed());
-  EXPECT_EQ(app.tmpl.fileName(), pathOf(L"old.ATX"));
-}
-
-TEST_F(FileCommandsTest, OpenQuestionNoDiscardsTheEditsForTheFile) {
-  editTemplate();
-  const fs::path good = writeOtherTemplate(L"good.ATX");
-  ModalSeen question;
-  command(IDM_OPEN, {answerMessageBox(IDNO, &question), answerFileDialog(good.wstring()), answerPropertySheet(IDCANCEL)});
-
-  expectSaveQuestion(question);
-  EXPECT_EQ(app.tmpl.password(), "777");
-  EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
-  EXPECT_TRUE(app.tmpl.changed()) << "Open does not touch the changed flag";
-}
-
-TEST_F(FileCommandsTest, OpenQuestionYesSavesFirstThenOpens) {
-  editTemplate();
-  const fs::path good = writeOtherTemplate(L"good.ATX");
-  command(IDM_OPEN, {answerMessageBox(IDYES), answerFileDialog((dir / L"mine").wstring()),
-                     answerFileDialog(good.wstring()), answerPropertySheet(IDCANCEL)});
-
-  expectTemplateFile(dir / L"mine.ATX", edited);
-  EXPECT_EQ(app.tmpl.password(), "777");
-  EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
-  // Only the Save and Save As commands clear the flag, not the question's Save.
-  EXPECT_TRUE(app.tmpl.changed());
-}
-
-TEST_F(FileCommandsTest, OpenQuestionYesWithSaveAsCancelledDoesNotGoOnToOpen) {
-  editTemplate();
-  command(IDM_OPEN, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
-
-  EXPECT_EQ(storeOf(app.tmpl), edited);
-  EXPECT_TRUE(app.tmpl.changed());
 }
 
 TEST_F(FileCommandsTest, OpenRefusesAFileWithAnotherMagic) {
@@ -396,40 +302,71 @@ TEST_F(FileCommandsTest, ExitOnAnUnchangedTemplateClosesWithoutAsking) {
   EXPECT_FALSE(IsWindow(main));
 }
 
-TEST_F(FileCommandsTest, CloseQuestionCancelKeepsTheProgramRunning) {
+// ---- The save-changes question of New, Open and Exit ----
+
+enum class Command { New, Open, Exit };
+enum class Answer { Cancel, No, Yes, YesSaveAs, YesSaveAsCancelled };
+struct QuestionCase {
+  Command command;
+  Answer answer;
+};
+
+class SaveQuestionTest : public FileCommandsTest, public ::testing::WithParamInterface<QuestionCase> {};
+
+// The command goes on only when the edits are discarded (No) or safely saved (Yes): to the
+// current file, or through Save As when there is none.
+TEST_P(SaveQuestionTest, TheCommandGoesOnOnlyWhenTheEditsAreSafe) {
+  const auto [cmd, answer] = GetParam();
   editTemplate();
+  const bool hasFile = answer != Answer::YesSaveAs && answer != Answer::YesSaveAsCancelled;
+  if (hasFile) ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
+  const fs::path good = writeOtherTemplate(L"good.ATX");
+  const bool goesOn = answer == Answer::No || answer == Answer::Yes || answer == Answer::YesSaveAs;
   ModalSeen question;
-  command(IDM_EXIT, {answerMessageBox(IDCANCEL, &question)});
+  std::vector<ModalStep> steps = {answerMessageBox(answer == Answer::Cancel ? IDCANCEL : answer == Answer::No ? IDNO : IDYES, &question)};
+  if (answer == Answer::YesSaveAs) steps.push_back(answerFileDialog((dir / L"mine").wstring()));
+  if (answer == Answer::YesSaveAsCancelled) steps.push_back(answerFileDialog(L"", false));
+  if (goesOn && cmd == Command::Open) steps.push_back(answerFileDialog(good.wstring()));
+  if (goesOn && cmd != Command::Exit) steps.push_back(answerPropertySheet(IDCANCEL));
+  command(cmd == Command::New ? IDM_NEW : cmd == Command::Open ? IDM_OPEN : IDM_EXIT, steps);
+
   expectSaveQuestion(question);
-  EXPECT_TRUE(IsWindow(main));
-  EXPECT_TRUE(app.tmpl.changed());
+  EXPECT_EQ(fs::exists(dir / L"old.ATX"), answer == Answer::Yes);
+  if (answer == Answer::Yes) expectTemplateFile(dir / L"old.ATX", edited);
+  if (answer == Answer::YesSaveAs) expectTemplateFile(dir / L"mine.ATX", edited);
+  if (!goesOn) {
+    EXPECT_EQ(storeOf(app.tmpl), edited);
+    EXPECT_TRUE(app.tmpl.changed());
+    EXPECT_EQ(app.tmpl.fileName(), hasFile ? pathOf(L"old.ATX") : "");
+    EXPECT_TRUE(IsWindow(main));
+  } else if (cmd == Command::New) {
+    EXPECT_EQ(storeOf(app.tmpl), defaultsOfEdited());
+    EXPECT_FALSE(app.tmpl.changed());
+    EXPECT_FALSE(app.tmpl.hasFileName());
+  } else if (cmd == Command::Open) {
+    EXPECT_EQ(app.tmpl.password(), "777");
+    EXPECT_EQ(app.tmpl.fileName(), utf16ToUtf8(good.c_str()));
+    EXPECT_TRUE(app.tmpl.changed()) << "only the Save and Save As commands clear the flag";
+  } else {
+    EXPECT_FALSE(IsWindow(main));
+  }
 }
 
-TEST_F(FileCommandsTest, CloseQuestionNoClosesWithoutSaving) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  int unexpected = 0;
-  runModalSteps({answerMessageBox(IDNO)}, [&] { SendMessageW(main, WM_CLOSE, 0, 0); }, &unexpected);
-  EXPECT_EQ(unexpected, 0);
-  EXPECT_FALSE(IsWindow(main));
-  EXPECT_FALSE(fs::exists(dir / L"old.ATX"));
+std::vector<QuestionCase> allQuestionCases() {
+  std::vector<QuestionCase> cases;
+  for (Command c : {Command::New, Command::Open, Command::Exit})
+    for (Answer a : {Answer::Cancel, Answer::No, Answer::Yes, Answer::YesSaveAs, Answer::YesSaveAsCancelled})
+      cases.push_back({c, a});
+  return cases;
 }
 
-TEST_F(FileCommandsTest, CloseQuestionYesSavesThenCloses) {
-  editTemplate();
-  ASSERT_TRUE(app.tmpl.setFileName(pathOf(L"old.ATX")));
-  command(IDM_EXIT, {answerMessageBox(IDYES)});
-  expectTemplateFile(dir / L"old.ATX", edited);
-  EXPECT_FALSE(IsWindow(main));
+std::string questionCaseName(const ::testing::TestParamInfo<QuestionCase>& info) {
+  constexpr const char* kCommands[] = {"New", "Open", "Exit"};
+  constexpr const char* kAnswers[] = {"Cancel", "No", "Yes", "YesSaveAs", "YesSaveAsCancelled"};
+  return std::string(kCommands[static_cast<int>(info.param.command)]) + kAnswers[static_cast<int>(info.param.answer)];
 }
 
-TEST_F(FileCommandsTest, CloseQuestionYesWithSaveAsCancelledKeepsTheProgramRunning) {
-  editTemplate();
-  command(IDM_EXIT, {answerMessageBox(IDYES), answerFileDialog(L"", false)});
-  EXPECT_TRUE(IsWindow(main));
-  EXPECT_EQ(storeOf(app.tmpl), edited);
-  EXPECT_TRUE(app.tmpl.changed());
-}
+INSTANTIATE_TEST_SUITE_P(NewOpenExit, SaveQuestionTest, ::testing::ValuesIn(allQuestionCases()), questionCaseName);
 
 }  // namespace
 }  // namespace k60::shell

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resources/editor_ids.h"
+#include "tests/support/test_support.h"
 #include "resources/resource_ids.h"
 #include "simulator/simulator.h"
 #include "simulator/win32/face_window.h"
@@ -23,7 +24,7 @@ namespace {
 
 constexpr int kSettingsPage = 4;
 
-std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+using k60::test::storeOf;
 
 std::vector<std::wstring> tabTexts(HWND sheet) {
   HWND tabs = PropSheet_GetTabControl(sheet);

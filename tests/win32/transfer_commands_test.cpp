@@ -22,25 +22,12 @@ using link::test::Bytes;
 using link::test::bytesOf;
 using Kind = link::test::ScriptedPort::Kind;
 
-Bytes readAll(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
+using k60::test::recordLine;
 
-void writeFile(const std::wstring& path, std::string_view bytes) {
-  std::ofstream(path.c_str(), std::ios::binary) << bytes;
-}
+Bytes readAll(const std::wstring& path) { return k60::test::readWholeFile(path); }
+void writeFile(const std::wstring& path, std::string_view bytes) { k60::test::writeWholeFile(path, k60::test::asBytes(bytes)); }
 
 bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-Bytes recordLine(std::uint8_t sequence, std::string_view data) {
-  Bytes line{sequence};
-  line.insert(line.end(), data.begin(), data.end());
-  const auto sum = link::recordChecksum(sequence, std::span(line).subspan(1));
-  line.insert(line.end(), sum.begin(), sum.end());
-  line.push_back('\r');
-  return line;
-}
 
 // ---- A port with nothing behind it: the real Win32 port on COM6 ----
 

@@ -1,5 +1,6 @@
-// Shared helpers of the template tests: fresh templates, GB2312 literals, byte comparisons
-// and scratch directories.
+// Helpers every test directory shares: fresh templates and their bytes, GB2312 literals,
+// byte strings and comparisons, record lines as the terminal sends them, scratch directories
+// and whole files.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "template/defaults.h"
@@ -28,6 +30,33 @@ inline std::string gb(std::string_view utf8) {
   const auto out = utf8ToGb(utf8);
   if (!out) ADD_FAILURE() << "no GB2312 form for \"" << utf8 << "\"";
   return out.value_or(std::string());
+}
+
+// The store's bytes, to compare a template before and after.
+inline std::vector<std::uint8_t> storeOf(const Template& t) { return {t.bytes().begin(), t.bytes().end()}; }
+
+inline std::vector<std::uint8_t> bytesOf(std::string_view s) { return {s.begin(), s.end()}; }
+
+inline std::vector<std::uint8_t> concat(std::vector<std::uint8_t> a, const std::vector<std::uint8_t>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// A collected record as the terminal sends it, worked out here independently of the link:
+// sequence byte, data, the 16-bit sum low and high (0x0D sent as 0x0E), CR.
+inline std::vector<std::uint8_t> recordLine(std::uint8_t sequence, std::string_view data) {
+  std::vector<std::uint8_t> line{sequence};
+  unsigned sum = sequence;
+  for (unsigned char b : data) {
+    line.push_back(b);
+    sum += b;
+  }
+  for (unsigned part : {sum & 0xFFu, (sum >> 8) & 0xFFu}) line.push_back(part == 0x0D ? 0x0E : part);
+  line.push_back(0x0D);
+  return line;
+}
+inline std::vector<std::uint8_t> recordLine(std::uint8_t sequence, const std::vector<std::uint8_t>& data) {
+  return recordLine(sequence, std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
 }
 
 inline std::string toHex(ConstBytes bytes) {
@@ -84,12 +113,12 @@ inline std::size_t filesIn(const std::filesystem::path& dir) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
 }
 
-inline std::vector<std::uint8_t> readWholeFile(const std::string& path) {
+inline std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-inline void writeWholeFile(const std::string& path, ConstBytes bytes) {
+inline void writeWholeFile(const std::filesystem::path& path, ConstBytes bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
