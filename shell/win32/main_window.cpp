@@ -79,15 +79,9 @@ RECT workAreaNear(POINT pt) {
 }  // namespace
 
 bool registerWindowClasses(HINSTANCE instance) {
-  WNDCLASSEXW main = {sizeof main};
-  main.style = CS_HREDRAW | CS_VREDRAW;
-  main.lpfnWndProc = mainWindowProc;
-  main.hInstance = instance;
-  main.hIcon = LoadIconW(instance, kMainClassName);
-  main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-  main.lpszClassName = kMainClassName;
-  return RegisterClassExW(&main) && sim::registerFaceWindowClass(instance);
+  return ui::registerWindowClass(instance, kMainClassName, mainWindowProc,
+                                 reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1), LoadIconW(instance, kMainClassName)) &&
+         sim::registerFaceWindowClass(instance);
 }
 
 HWND createMainWindow(AppState& app) {

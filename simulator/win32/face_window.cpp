@@ -101,14 +101,8 @@ LRESULT CALLBACK faceWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 }
 
 bool registerFaceWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW face = {sizeof face};
-  face.style = CS_HREDRAW | CS_VREDRAW;
-  face.lpfnWndProc = faceWindowProc;
-  face.hInstance = instance;
-  face.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  face.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-  face.lpszClassName = kFaceClassName;
-  return RegisterClassExW(&face) != 0;
+  return ui::registerWindowClass(instance, kFaceClassName, faceWindowProc,
+                                 static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
 Simulator* faceSimulator(HWND face) {

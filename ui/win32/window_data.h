@@ -1,4 +1,5 @@
-// The object behind a window or a dialog, kept in the window itself, never in a global.
+// The object behind a window or a dialog, kept in the window itself, never in a global; and
+// the window classes that hold such objects.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,20 @@ T* windowData(HWND hwnd) {
 template <class T>
 void bindDialogData(HWND dialog, T* data) {
   SetWindowLongPtrW(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(data));
+}
+
+// A window class that redraws on resizing, with the arrow cursor.
+inline bool registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HBRUSH background,
+                                HICON icon = nullptr) {
+  WNDCLASSEXW c = {sizeof c};
+  c.style = CS_HREDRAW | CS_VREDRAW;
+  c.lpfnWndProc = proc;
+  c.hInstance = instance;
+  c.hIcon = icon;
+  c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  c.hbrBackground = background;
+  c.lpszClassName = name;
+  return RegisterClassExW(&c) != 0;
 }
 
 template <class T>
