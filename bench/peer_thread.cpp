@@ -4,6 +4,11 @@
 #include <ctime>
 
 namespace k60::bench {
+namespace {
+
+constexpr std::uint32_t kStopCheckMs = 50;  // how soon stop() is seen
+
+}  // namespace
 
 double threadCpuMs() {
   timespec ts{};
@@ -28,7 +33,7 @@ void PeerThread::run() {
   const double start = threadCpuMs();
   while (!stop_) {
     peer_.step();
-    clock_.idle();
+    peer_.waitForInput(kStopCheckMs);
     cpuMs_ = threadCpuMs() - start;
   }
 }

@@ -49,4 +49,9 @@ std::size_t MasterPort::read(std::span<std::uint8_t> buffer) {
   return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
+bool MasterPort::waitForInput(link::Clock&, std::uint32_t ms) {
+  pollfd p{fd_, POLLIN, 0};
+  return ::poll(&p, 1, static_cast<int>(ms)) > 0 && (p.revents & POLLIN);
+}
+
 }  // namespace k60::bench

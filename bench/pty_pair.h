@@ -35,6 +35,7 @@ class MasterPort : public link::SerialPort {
   bool setTransferTimeouts() override { return true; }
   std::size_t write(std::span<const std::uint8_t> bytes) override;
   std::size_t read(std::span<std::uint8_t> buffer) override;
+  bool waitForInput(link::Clock& clock, std::uint32_t ms) override;  // poll()
   void purgeReceive() override {}
   void close() override {}
   bool isOpen() const override { return true; }

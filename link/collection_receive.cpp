@@ -44,7 +44,7 @@ Reply collectReply(LinkContext& ctx, std::uint32_t sentAt) {
       reply.timedOut = true;
       return reply;
     }
-    if (!got) waitOrCancel(ctx);
+    if (!got) waitOrCancel(ctx, msUntilPast(ctx.clock, sentAt, kReplyTimeoutMs));
   }
 }
 
@@ -57,7 +57,7 @@ bool readLine(LinkContext& ctx, LineBuffer& line) {
     const bool got = ctx.port.read({&byte, 1}) == 1;
     if (got && line.take(byte)) return true;
     if (elapsedMs(start, ctx.clock.nowMs()) > kLineTimeoutMs) return false;
-    if (!got) waitOrCancel(ctx);
+    if (!got) waitOrCancel(ctx, msUntilPast(ctx.clock, start, kLineTimeoutMs));
   }
 }
 

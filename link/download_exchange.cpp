@@ -23,7 +23,7 @@ void dropReplyTail(LinkContext& ctx, std::uint32_t start) {
   std::uint8_t byte = 0;
   while (!timedOut(ctx, start)) {
     if (ctx.port.read({&byte, 1}) == 0) {
-      waitOrCancel(ctx);
+      waitOrCancel(ctx, msUntilPast(ctx.clock, start, kReplyTimeoutMs));
     } else if (byte == kCr) {
       return;
     }
@@ -43,7 +43,7 @@ std::string exchange(LinkContext& ctx, std::span<const std::uint8_t> bytes) {
     reply.append(got, got + n);
     if (timedOut(ctx, start)) break;
     if (n > 0 && got[n - 1] == kCr) break;
-    if (n == 0) waitOrCancel(ctx);
+    if (n == 0) waitOrCancel(ctx, msUntilPast(ctx.clock, start, kReplyTimeoutMs));
   }
   if (!reply.empty() && reply.back() == kCr) {
     reply.pop_back();

@@ -35,8 +35,9 @@ bool echoArrives(LinkContext& ctx) {
   for (;;) {
     std::uint8_t b = 0;
     if (ctx.port.read(std::span<std::uint8_t>(&b, 1)) == 1) return b == kProbe;
-    if (elapsedMs(start, ctx.clock.nowMs()) >= kEchoWaitMs) return false;
-    waitOrCancel(ctx);
+    const std::uint32_t elapsed = elapsedMs(start, ctx.clock.nowMs());
+    if (elapsed >= kEchoWaitMs) return false;
+    waitOrCancel(ctx, kEchoWaitMs - elapsed);
   }
 }
 

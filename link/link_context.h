@@ -29,10 +29,23 @@ struct LinkContext {
 // the port catches it, purges and closes the port and says that the transfer was cancelled.
 struct TransferCancelled {};
 
-// One pause of a waiting loop: gives the CPU away, or ends the transfer when asked to.
-inline void waitOrCancel(LinkContext& ctx) {
+// The longest a waiting loop stays in one wait: how soon a request to stop is seen.
+inline constexpr std::uint32_t kCancelCheckMs = 50;
+
+// One wait of a waiting loop: until a byte can be read or `msLeft` (the time to the loop's
+// own deadline) has passed, at most kCancelCheckMs; or ends the transfer when asked to.
+// The loop reads and checks its deadline again after every wait, so a wait that returns
+// early changes nothing but the number of turns.
+inline void waitOrCancel(LinkContext& ctx, std::uint32_t msLeft) {
   if (ctx.ui.cancelRequested()) throw TransferCancelled{};
-  ctx.clock.idle();
+  ctx.port.waitForInput(ctx.clock, msLeft < kCancelCheckMs ? msLeft : kCancelCheckMs);
+}
+
+// The time left until a loop that gives up once more than `limitMs` have passed since
+// `start` would give up (at least 1: the loop checks before it waits).
+inline std::uint32_t msUntilPast(Clock& clock, std::uint32_t start, std::uint32_t limitMs) {
+  const std::uint32_t elapsed = elapsedMs(start, clock.nowMs());
+  return elapsed <= limitMs ? limitMs - elapsed + 1 : 1;
 }
 
 // After a cancel: the port is purged (the terminal may still be sending) and closed, and the

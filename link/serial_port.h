@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "link/clock.h"
+
 namespace k60::link {
 
 // The line settings record kept for the whole process (the Win32 DCB's counterpart). It
@@ -47,6 +49,14 @@ class SerialPort {
   virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
   // Returns at once with whatever has arrived, up to buffer.size() bytes (possibly none).
   virtual std::size_t read(std::span<std::uint8_t> buffer) = 0;
+  // Waits until a byte can be read or `ms` milliseconds of `clock` have passed, whichever
+  // comes first; true when a byte can be read. It may return earlier without one (a signal,
+  // a port that cannot wait): callers check their deadline and call again. This one only
+  // idles the clock once, for ports that have no way to wait on their input.
+  virtual bool waitForInput(Clock& clock, std::uint32_t ms) {
+    if (ms > 0) clock.idle();
+    return false;
+  }
   // Drops every byte received and not yet read.
   virtual void purgeReceive() = 0;
   virtual void close() = 0;

@@ -18,4 +18,8 @@ std::uint32_t SystemClock::nowMs() {
 
 void SystemClock::idle() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 
+void SystemClock::sleepFor(std::uint32_t ms) {
+  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
 }  // namespace k60::link

@@ -47,6 +47,20 @@ void TerminalPeer::step() {
   dropRestOfRead_ = false;  // a command taken after the gap has no read of its own
 }
 
+void TerminalPeer::waitForInput(std::uint32_t maxMs) {
+  const std::uint32_t now = clock_.nowMs();
+  std::uint32_t ms = maxMs;
+  if (!lateLine_.empty()) {
+    const auto untilLate = static_cast<std::int32_t>(lateAtMs_ - now);
+    ms = std::min(ms, untilLate > 0 ? static_cast<std::uint32_t>(untilLate) : 0u);
+  }
+  if (!buffer_.empty()) {
+    const std::uint32_t quiet = elapsedMs(lastByteMs_, now);
+    ms = std::min(ms, quiet < options_.gapMs ? options_.gapMs - quiet : 0u);
+  }
+  if (ms > 0) port_.waitForInput(clock_, ms);
+}
+
 void TerminalPeer::take(std::uint8_t byte) {
   switch (state_) {
     case State::Idle: return takeIdle(byte);

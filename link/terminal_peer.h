@@ -68,6 +68,9 @@ class TerminalPeer {
   // or "READ\r" it drops whatever else is waiting on the line (left there by an earlier
   // run), so that it is not taken for the start of the new exchange.
   void step();
+  // Waits until a byte can be read, or the peer has something of its own to do (a late line
+  // due, an unfinished block's quiet time over), or `maxMs` have passed.
+  void waitForInput(std::uint32_t maxMs);
   // Sessions that have ended: image or lookup file received, records served, or "FULL".
   int sessionsEnded() const { return sessions_; }
   // Milliseconds on the clock when the last byte arrived.

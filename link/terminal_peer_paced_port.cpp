@@ -6,6 +6,14 @@
 #include <vector>
 
 namespace k60::link::peer {
+namespace {
+
+// Whole milliseconds from `nowNs` until `dueNs`, rounded up: the clock counts milliseconds.
+std::uint32_t msUntil(std::uint64_t dueNs, std::uint64_t nowNs) {
+  return dueNs <= nowNs ? 0 : static_cast<std::uint32_t>((dueNs - nowNs + 999'999) / 1'000'000);
+}
+
+}  // namespace
 
 std::uint64_t LinePacer::nowNs(std::uint32_t nowMs) {
   if (!started_) {
@@ -38,7 +46,7 @@ std::size_t PacedPort::write(std::span<const std::uint8_t> bytes) {
       sent += w;
       if (sent < due) break;  // the line is blocked
     } else {
-      clock_.idle();
+      clock_.sleepFor(msUntil(done[sent], now));
     }
   }
   return sent;
@@ -60,6 +68,14 @@ std::size_t PacedPort::read(std::span<std::uint8_t> buffer) {
     crossing_.pop_front();
   }
   return n;
+}
+
+bool PacedPort::waitForInput(Clock& clock, std::uint32_t ms) {
+  takeArrivals();
+  if (crossing_.empty()) return inner_.waitForInput(clock, ms);
+  const std::uint32_t left = msUntil(crossing_.front().doneNs, in_.nowNs(clock_.nowMs()));
+  clock_.sleepFor(std::min(left, ms));
+  return left <= ms;
 }
 
 void PacedPort::purgeReceive() {

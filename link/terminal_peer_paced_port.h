@@ -44,6 +44,9 @@ class PacedPort : public SerialPort {
   // Returns the bytes that would have crossed by now, counted from when they were first
   // seen (never earlier than a cable would deliver them).
   std::size_t read(std::span<std::uint8_t> buffer) override;
+  // Sleeps until the first byte on the line has crossed, or waits on the inner port when
+  // none is on its way; at most `ms`.
+  bool waitForInput(Clock& clock, std::uint32_t ms) override;
   void purgeReceive() override;
   void close() override { inner_.close(); }
   bool isOpen() const override { return inner_.isOpen(); }

@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -119,6 +120,17 @@ std::size_t PosixSerialPort::read(std::span<std::uint8_t> buffer) {
   if (!isOpen() || buffer.empty()) return 0;
   const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
   return n > 0 ? static_cast<std::size_t>(n) : 0;  // nothing yet, or the far end is gone
+}
+
+bool PosixSerialPort::waitForInput(Clock&, std::uint32_t ms) {
+  if (!isOpen()) return false;
+  pollfd p{fd_, POLLIN, 0};
+  // A far end that is gone reports POLLHUP at once; the caller's deadline still bounds the
+  // wait, so sleep out the time rather than spin on it.
+  const int n = ::poll(&p, 1, static_cast<int>(std::min<std::uint32_t>(ms, 60'000)));
+  if (n > 0 && (p.revents & POLLIN)) return true;
+  if (n > 0 && ms > 0) ::poll(nullptr, 0, static_cast<int>(std::min<std::uint32_t>(ms, 60'000)));
+  return false;
 }
 
 void PosixSerialPort::purgeReceive() {

@@ -26,6 +26,8 @@ class PosixSerialPort : public SerialPort {
   bool setTransferTimeouts() override;
   std::size_t write(std::span<const std::uint8_t> bytes) override;
   std::size_t read(std::span<std::uint8_t> buffer) override;
+  // poll() on the device: wakes at the first byte, or after `ms` of the steady clock.
+  bool waitForInput(Clock& clock, std::uint32_t ms) override;
   void purgeReceive() override;
   void close() override;
   bool isOpen() const override { return fd_ >= 0; }

@@ -1,5 +1,6 @@
 // A serial port for tests: records everything the engine does to it and delivers scripted
-// replies when the virtual clock reaches their arrival time.
+// replies when the virtual clock reaches their arrival time. A wait for input moves the
+// clock straight to the next reply or the deadline, so a 3 s time-out takes one call.
 #pragma once
 
 #include <algorithm>
@@ -55,6 +56,7 @@ class ScriptedPort : public SerialPort {
   // What happened.
   std::vector<Event> events;
   LineSettings current;  // the settings last applied
+  std::size_t waits = 0;  // calls of waitForInput
 
   std::vector<Bytes> writes() const {
     std::vector<Bytes> out;
@@ -114,6 +116,20 @@ class ScriptedPort : public SerialPort {
       incoming_.pop_front();
     }
     return n;
+  }
+  // Moves the virtual clock to the next scripted byte, or by `ms` when none comes sooner.
+  bool waitForInput(Clock&, std::uint32_t ms) override {
+    ++waits;
+    if (!incoming_.empty()) {
+      const auto until = static_cast<std::int32_t>(incoming_.front().atMs - clock_.nowMs());
+      if (until <= 0) return true;
+      if (static_cast<std::uint32_t>(until) <= ms) {
+        clock_.advance(static_cast<std::uint32_t>(until));
+        return true;
+      }
+    }
+    clock_.advance(ms);
+    return false;
   }
   void purgeReceive() override {
     events.push_back({Kind::Purge, clock_.nowMs()});

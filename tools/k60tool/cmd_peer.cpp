@@ -176,6 +176,9 @@ link::LineSettings lineAt(std::uint32_t baud) {
   return line;
 }
 
+// The longest single wait of the peer when nothing is due: bounds nothing but the turns.
+constexpr std::uint32_t kIdleWaitMs = 1000;
+
 // Steps the peer until its sessions are done or the line has been quiet too long (which
 // it says; a failure only when --count sessions were asked for and have not ended).
 bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArgs& args, std::ostream& err) {
@@ -190,7 +193,9 @@ bool servePeer(link::peer::TerminalPeer& peer, link::Clock& clock, const PeerArg
       printMessage(err, {"peer", link::text::kTimeOut, gloss, args.port});
       return args.count == 0;
     }
-    clock.idle();
+    // Until the next byte, the peer's own next deadline or the end of the quiet time allowed.
+    const std::uint32_t quiet = link::elapsedMs(peer.lastByteMs(), clock.nowMs());
+    peer.waitForInput(timeoutMs == 0 ? kIdleWaitMs : std::min(kIdleWaitMs, timeoutMs - quiet + 1));
   }
 }
 

@@ -29,6 +29,7 @@ class LoggingPort : public link::SerialPort {
   bool setTransferTimeouts() override { return port_.setTransferTimeouts(); }
   std::size_t write(std::span<const std::uint8_t> bytes) override;
   std::size_t read(std::span<std::uint8_t> buffer) override;
+  bool waitForInput(link::Clock& clock, std::uint32_t ms) override { return port_.waitForInput(clock, ms); }
   void purgeReceive() override;
   void close() override;
   bool isOpen() const override { return port_.isOpen(); }
