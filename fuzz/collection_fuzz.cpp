@@ -13,7 +13,7 @@
 #include "tests/link/model_terminal.h"
 #include "tests/link/recording_ui.h"
 #include "tests/link/scripted_port.h"
-#include "tests/template/test_support.h"
+#include "tests/support/test_support.h"
 
 namespace {
 
