@@ -7,6 +7,7 @@ namespace k60::ui {
 
 INT_PTR Dialog::runModal(HINSTANCE instance, const wchar_t* name, HWND owner) {
   instance_ = instance;
+  modal_ = true;
   return DialogBoxParamW(instance, name, owner, modalProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -47,6 +48,7 @@ INT_PTR Dialog::dispatch(Dialog* self, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       if (self->onCommand(id, HIWORD(wParam))) return TRUE;
+      if (!self->modal_) return FALSE;  // a page's OK and Cancel are the sheet's
       if (id == IDOK) self->onOk();
       if (id == IDOK || id == IDCANCEL) {
         self->end(id == IDOK ? 1 : 0);

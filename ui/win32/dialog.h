@@ -51,6 +51,7 @@ class Dialog {
 
   HWND hwnd_ = nullptr;
   HINSTANCE instance_ = nullptr;
+  bool modal_ = false;
 };
 
 }  // namespace k60::ui
