@@ -15,9 +15,13 @@ class Clock {
   virtual std::uint32_t nowMs() = 0;
   // Called by a waiting loop between polls: gives the CPU away for about a millisecond.
   virtual void idle() = 0;
-  // Lets `ms` milliseconds pass (a pause, or the wait until the next byte is due). This one
-  // idles until they have; a clock that can sleep for a given time sleeps once.
-  virtual void sleepFor(std::uint32_t ms) {
+  // Microseconds on a time line of its own, for pacing bytes finer than the tick. This one
+  // counts whole ticks.
+  virtual std::uint64_t nowUs() { return std::uint64_t{nowMs()} * 1000; }
+  // Lets `us` microseconds pass (a pause, the wait until a paced byte has crossed). This one
+  // idles whole ticks until they have; a clock that can sleep for a given time sleeps once.
+  virtual void sleepUs(std::uint64_t us) {
+    const auto ms = static_cast<std::uint32_t>((us + 999) / 1000);
     const std::uint32_t start = nowMs();
     while (elapsedMs(start, nowMs()) < ms) idle();
   }

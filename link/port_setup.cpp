@@ -38,7 +38,7 @@ bool failAndClose(LinkContext& ctx, std::string_view text, MessageIcon icon) {
 
 void pause(Clock& clock, std::uint32_t ms) {
   const std::uint32_t start = clock.nowMs();
-  for (std::uint32_t elapsed; (elapsed = elapsedMs(start, clock.nowMs())) < ms;) clock.sleepFor(ms - elapsed);
+  for (std::uint32_t elapsed; (elapsed = elapsedMs(start, clock.nowMs())) < ms;) clock.sleepUs((ms - elapsed) * 1000ull);
 }
 
 bool openPortForDownload(LinkContext& ctx, const LinkChoice& choice) {

@@ -18,8 +18,13 @@ std::uint32_t SystemClock::nowMs() {
 
 void SystemClock::idle() { std::this_thread::sleep_for(std::chrono::milliseconds(1)); }
 
-void SystemClock::sleepFor(std::uint32_t ms) {
-  if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+std::uint64_t SystemClock::nowUs() {
+  using namespace std::chrono;
+  return static_cast<std::uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+void SystemClock::sleepUs(std::uint64_t us) {
+  if (us > 0) std::this_thread::sleep_for(std::chrono::microseconds(us));
 }
 
 }  // namespace k60::link

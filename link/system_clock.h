@@ -18,8 +18,9 @@ class SystemClock : public Clock {
   std::uint32_t nowMs() override;
   // Sleeps, never spins: a 9 s wait for a silent terminal costs next to no CPU.
   void idle() override;
-  // One sleep of `ms` (at least; the system may wake a little later).
-  void sleepFor(std::uint32_t ms) override;
+  std::uint64_t nowUs() override;
+  // One sleep of `us` (at least; the system may wake a little later).
+  void sleepUs(std::uint64_t us) override;
 };
 
 // The platform's part of SystemClock: asks for 1 ms timer ticks, and gives them back.

@@ -15,15 +15,15 @@ class LinePacer {
  public:
   explicit LinePacer(std::uint32_t baud) : baud_(baud) {}
   void setBaud(std::uint32_t baud) { baud_ = baud; }
-  // Nanoseconds on the line's own scale for a clock reading.
-  std::uint64_t nowNs(std::uint32_t nowMs);
+  // Nanoseconds on the line's own scale for a clock reading in microseconds.
+  std::uint64_t nowNs(std::uint64_t nowUs);
   // Puts one byte on the line no earlier than `nowNs`; returns when it has crossed.
   std::uint64_t schedule(std::uint64_t nowNs);
 
  private:
   std::uint32_t baud_;
   bool started_ = false;
-  std::uint32_t originMs_ = 0;
+  std::uint64_t originUs_ = 0;
   std::uint64_t busyUntilNs_ = 0;
 };
 
