@@ -89,23 +89,61 @@ std::size_t Win32SerialPort::write(std::span<const std::uint8_t> bytes) {
 }
 
 std::size_t Win32SerialPort::read(std::span<std::uint8_t> buffer) {
-  DWORD got = 0;
   if (!isOpen() || buffer.empty()) return 0;
-  if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr)) {
-    // A line error (framing, overrun) blocks further reads until it is cleared; the
-    // protocol's time-outs and resends take care of the bytes lost.
-    DWORD errors = 0;
-    ClearCommError(handle_, &errors, nullptr);
-    return 0;
+  std::size_t n = 0;
+  for (; n < buffer.size() && !waitedFor_.empty(); ++n) {
+    buffer[n] = waitedFor_.front();
+    waitedFor_.pop_front();
   }
-  return got;
+  if (n == buffer.size()) return n;
+  DWORD got = 0;
+  if (!ReadFile(handle_, buffer.data() + n, static_cast<DWORD>(buffer.size() - n), &got, nullptr)) {
+    clearLineError();
+    return n;
+  }
+  return n + got;
+}
+
+// A line error (framing, overrun) blocks further reads until it is cleared; the protocol's
+// time-outs and resends take care of the bytes lost.
+void Win32SerialPort::clearLineError() {
+  DWORD errors = 0;
+  ClearCommError(handle_, &errors, nullptr);
+}
+
+bool Win32SerialPort::waitForInput(Clock&, std::uint32_t ms) {
+  if (!isOpen()) return false;
+  if (!waitedFor_.empty()) return true;
+  DWORD errors = 0;
+  COMSTAT status{};
+  if (ClearCommError(handle_, &errors, &status) && status.cbInQue > 0) return true;
+  if (ms == 0) return false;
+  // Both read time-outs MAXDWORD with a total between: ReadFile returns as soon as a byte
+  // has arrived, or empty after the total. (An overlapped WaitCommEvent would do too, but
+  // under Wine it is itself a loop of 1 ms sleeps.) The port's own time-outs, which the
+  // writes and the other reads rely on, are put back at once.
+  COMMTIMEOUTS saved{};
+  if (!GetCommTimeouts(handle_, &saved)) return false;
+  COMMTIMEOUTS waiting = saved;
+  waiting.ReadIntervalTimeout = MAXDWORD;
+  waiting.ReadTotalTimeoutMultiplier = MAXDWORD;
+  waiting.ReadTotalTimeoutConstant = ms < MAXDWORD ? ms : MAXDWORD - 1;
+  if (!SetCommTimeouts(handle_, &waiting)) return false;
+  std::uint8_t buffer[256];
+  DWORD got = 0;
+  if (!ReadFile(handle_, buffer, sizeof buffer, &got, nullptr)) clearLineError();
+  SetCommTimeouts(handle_, &saved);
+  waitedFor_.insert(waitedFor_.end(), buffer, buffer + got);
+  return got > 0;
 }
 
 void Win32SerialPort::purgeReceive() {
+  waitedFor_.clear();
   if (isOpen()) PurgeComm(handle_, PURGE_RXCLEAR);
 }
 
 void Win32SerialPort::close() {
+  waitedFor_.clear();
   if (!isOpen()) return;
   CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;

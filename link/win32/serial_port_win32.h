@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "link/serial_port.h"
@@ -25,14 +26,21 @@ class Win32SerialPort : public SerialPort {
   bool setTransferTimeouts() override;
   std::size_t write(std::span<const std::uint8_t> bytes) override;
   std::size_t read(std::span<std::uint8_t> buffer) override;
+  // A ReadFile under comm time-outs that return at the first byte or after `ms`; the bytes
+  // it takes are kept for the next read().
+  bool waitForInput(Clock& clock, std::uint32_t ms) override;
   void purgeReceive() override;
   void close() override;
   bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
   PortOpenError lastOpenError() const override { return openError_; }
 
  private:
+  // A failed ReadFile: clears the line error that would block further reads.
+  void clearLineError();
+
   HANDLE handle_ = INVALID_HANDLE_VALUE;
   PortOpenError openError_;
+  std::deque<std::uint8_t> waitedFor_;  // taken by waitForInput, not yet read
 };
 
 // What an error code of CreateFileA on a port means to the user.
