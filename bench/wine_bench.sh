@@ -51,7 +51,7 @@ measure() {
   wait "$peer" || true
   awk -v baud="$baud" '
     / opened /   { t0 = $1 }
-    / closed$/   { t1 = $1 }
+    / closed/    { t1 = $1 }
     / sent (again )?[0-9]+ bytes/ { for (i = 1; i <= NF; ++i) if ($i == "bytes:") bytes += $(i - 1) }
     / received [0-9]+ bytes/      { for (i = 1; i <= NF; ++i) if ($i == "bytes:") bytes += $(i - 1) }
     END { printf "%.1f %.1f\n", (t1 - t0) * 1000, bytes * 10 * 1000 / baud }' "$WORK/tool.log"
@@ -69,5 +69,7 @@ report() {
     'BEGIN { printf "%-22s wire_ms=%8.1f  wall_ms=%8.1f  wall/wire=%.3f\n", n, x, w / r, w / r / x }'
 }
 
-report "download (wine)" --mode program -- download "$WORK/t.ATX"
-report "collection (wine)" --records "$WORK/records.txt" -- collect -o "$WORK/out.txt"
+# k60tool.exe takes Windows paths: a leading "/" would read as an option.
+win=$(winepath -w "$WORK")
+report "download (wine)" --mode program -- download "$win\\t.ATX"
+report "collection (wine)" --records "$WORK/records.txt" -- collect -o "$win\\out.txt"

@@ -1,6 +1,8 @@
 // The Win32 serial port: CreateFileA, SetupComm, SetCommState, the comm time-outs, polled ReadFile.
 #include "link/win32/serial_port_win32.h"
 
+#include <algorithm>
+
 namespace k60::link {
 
 DCB dcbOf(const LineSettings& settings) {
@@ -52,8 +54,14 @@ bool Win32SerialPort::open(const std::string& name) {
   close();
   openError_ = {};
   handle_ = CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (!isOpen()) openError_ = portOpenErrorOf(GetLastError());
-  return isOpen();
+  if (!isOpen()) {
+    openError_ = portOpenErrorOf(GetLastError());
+    return false;
+  }
+  // What the waits start from until the time-outs are set.
+  GetCommTimeouts(handle_, &timeouts_);
+  waitTimeoutsSet_ = false;
+  return true;
 }
 
 bool Win32SerialPort::setQueueSizes(std::uint32_t receive, std::uint32_t transmit) {
@@ -66,10 +74,10 @@ bool Win32SerialPort::applyLineSettings(const LineSettings& settings) {
 }
 
 bool Win32SerialPort::setReadsReturnAtOnce() {
-  COMMTIMEOUTS timeouts{};
-  if (!isOpen() || !GetCommTimeouts(handle_, &timeouts)) return false;
+  if (!isOpen()) return false;
+  COMMTIMEOUTS timeouts = timeouts_;  // as the port had them, not as a wait left them
   timeouts.ReadIntervalTimeout = MAXDWORD;
-  return SetCommTimeouts(handle_, &timeouts);
+  return setTimeouts(timeouts);
 }
 
 bool Win32SerialPort::setTransferTimeouts() {
@@ -78,7 +86,15 @@ bool Win32SerialPort::setTransferTimeouts() {
   timeouts.ReadIntervalTimeout = MAXDWORD;
   timeouts.WriteTotalTimeoutMultiplier = 5;
   timeouts.WriteTotalTimeoutConstant = 50;
-  return isOpen() && SetCommTimeouts(handle_, &timeouts);
+  return isOpen() && setTimeouts(timeouts);
+}
+
+bool Win32SerialPort::setTimeouts(const COMMTIMEOUTS& timeouts) {
+  COMMTIMEOUTS copy = timeouts;
+  if (!SetCommTimeouts(handle_, &copy)) return false;
+  timeouts_ = timeouts;
+  waitTimeoutsSet_ = false;
+  return true;
 }
 
 std::size_t Win32SerialPort::write(std::span<const std::uint8_t> bytes) {
@@ -90,18 +106,31 @@ std::size_t Win32SerialPort::write(std::span<const std::uint8_t> bytes) {
 
 std::size_t Win32SerialPort::read(std::span<std::uint8_t> buffer) {
   if (!isOpen() || buffer.empty()) return 0;
+  // Only what the driver holds is asked for, so that ReadFile returns at once whatever
+  // read time-outs are in force (a wait leaves its own in place for the next wait). One
+  // ReadFile takes all of it, and the engines, which read a byte at a time, are served from
+  // it: under Wine every call to the port is a round trip to its server.
+  if (waitedFor_.empty()) {
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (ClearCommError(handle_, &errors, &status) && status.cbInQue > 0) fetch(status.cbInQue);
+  }
   std::size_t n = 0;
   for (; n < buffer.size() && !waitedFor_.empty(); ++n) {
     buffer[n] = waitedFor_.front();
     waitedFor_.pop_front();
   }
-  if (n == buffer.size()) return n;
+  return n;
+}
+
+// One ReadFile of up to `most` (at most 256) bytes under the time-outs in force, into what
+// read() hands out next.
+bool Win32SerialPort::fetch(DWORD most) {
+  std::uint8_t buffer[256];
   DWORD got = 0;
-  if (!ReadFile(handle_, buffer.data() + n, static_cast<DWORD>(buffer.size() - n), &got, nullptr)) {
-    clearLineError();
-    return n;
-  }
-  return n + got;
+  if (!ReadFile(handle_, buffer, std::min<DWORD>(most, sizeof buffer), &got, nullptr)) clearLineError();
+  waitedFor_.insert(waitedFor_.end(), buffer, buffer + got);
+  return got > 0;
 }
 
 // A line error (framing, overrun) blocks further reads until it is cleared; the protocol's
@@ -114,27 +143,25 @@ void Win32SerialPort::clearLineError() {
 bool Win32SerialPort::waitForInput(Clock&, std::uint32_t ms) {
   if (!isOpen()) return false;
   if (!waitedFor_.empty()) return true;
-  DWORD errors = 0;
-  COMSTAT status{};
-  if (ClearCommError(handle_, &errors, &status) && status.cbInQue > 0) return true;
   if (ms == 0) return false;
-  // Both read time-outs MAXDWORD with a total between: ReadFile returns as soon as a byte
-  // has arrived, or empty after the total. (An overlapped WaitCommEvent would do too, but
-  // under Wine it is itself a loop of 1 ms sleeps.) The port's own time-outs, which the
-  // writes and the other reads rely on, are put back at once.
-  COMMTIMEOUTS saved{};
-  if (!GetCommTimeouts(handle_, &saved)) return false;
-  COMMTIMEOUTS waiting = saved;
-  waiting.ReadIntervalTimeout = MAXDWORD;
-  waiting.ReadTotalTimeoutMultiplier = MAXDWORD;
-  waiting.ReadTotalTimeoutConstant = ms < MAXDWORD ? ms : MAXDWORD - 1;
-  if (!SetCommTimeouts(handle_, &waiting)) return false;
-  std::uint8_t buffer[256];
-  DWORD got = 0;
-  if (!ReadFile(handle_, buffer, sizeof buffer, &got, nullptr)) clearLineError();
-  SetCommTimeouts(handle_, &saved);
-  waitedFor_.insert(waitedFor_.end(), buffer, buffer + got);
-  return got > 0;
+  // A read of one byte under a total time-out of `ms` and no interval time-out: ReadFile
+  // returns as soon as that byte has arrived, or empty at the deadline. (An interval time-out
+  // would hold every wait for the line to fall quiet first; both read time-outs MAXDWORD,
+  // which return at the first byte on Windows, wait out the total under Wine; and an
+  // overlapped WaitCommEvent is, under Wine, itself a loop of 1 ms sleeps.) The write
+  // time-outs stay as set; the read time-outs stay for the next wait, which mostly asks for
+  // the same, since read() takes only what has arrived.
+  COMMTIMEOUTS waiting = timeouts_;
+  waiting.ReadIntervalTimeout = 0;
+  waiting.ReadTotalTimeoutMultiplier = 0;
+  waiting.ReadTotalTimeoutConstant = ms;
+  if (!waitTimeoutsSet_ || inForce_.ReadTotalTimeoutConstant != ms) {
+    COMMTIMEOUTS copy = waiting;
+    if (!SetCommTimeouts(handle_, &copy)) return false;
+    inForce_ = waiting;
+    waitTimeoutsSet_ = true;
+  }
+  return fetch(1);
 }
 
 void Win32SerialPort::purgeReceive() {

@@ -37,10 +37,17 @@ class Win32SerialPort : public SerialPort {
  private:
   // A failed ReadFile: clears the line error that would block further reads.
   void clearLineError();
+  bool fetch(DWORD most);
+  // Sets the port's comm time-outs and keeps them, for the waits to start from.
+  bool setTimeouts(const COMMTIMEOUTS& timeouts);
 
   HANDLE handle_ = INVALID_HANDLE_VALUE;
   PortOpenError openError_;
-  std::deque<std::uint8_t> waitedFor_;  // taken by waitForInput, not yet read
+  std::deque<std::uint8_t> waitedFor_;  // taken from the port, not yet read
+  COMMTIMEOUTS timeouts_{};  // the port's comm time-outs: as opened, or as last set
+  // A wait's read time-outs, left in force for the next wait (reads do not depend on them).
+  COMMTIMEOUTS inForce_{};
+  bool waitTimeoutsSet_ = false;
 };
 
 // What an error code of CreateFileA on a port means to the user.

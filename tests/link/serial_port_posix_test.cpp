@@ -3,6 +3,7 @@
 #ifndef _WIN32
 
 #include "link/posix/serial_port_posix.h"
+#include "link/virtual_clock.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -119,6 +120,21 @@ TEST_F(PtyTest, MovesEveryByteValueBothWaysAndReadsDoNotWait) {
   std::string got;
   readPort(port, got);
   EXPECT_EQ(got, all);
+}
+
+TEST_F(PtyTest, WaitForInputWakesForAByteAndOtherwiseGivesUp) {
+  PosixSerialPort port;
+  VirtualClock clock;  // unused by the real port, which waits on the device
+  EXPECT_FALSE(port.waitForInput(clock, 1));  // not open
+  ASSERT_TRUE(port.open(device_));
+  ASSERT_TRUE(port.applyLineSettings(line(115200)));
+  EXPECT_FALSE(port.waitForInput(clock, 1));  // nothing on the line
+  ASSERT_EQ(::write(master_, "A", 1), 1);
+  // The limit is far beyond the test's time-out: only the byte can end this wait.
+  EXPECT_TRUE(port.waitForInput(clock, 600'000));
+  std::array<std::uint8_t, 4> buf{};
+  EXPECT_EQ(port.read(buf), 1u);
+  EXPECT_EQ(buf[0], 'A');
 }
 
 TEST_F(PtyTest, PurgeDropsWhatArrivedAndNothingLater) {

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstring>
 
+#include "link/virtual_clock.h"
+
 namespace k60::link {
 namespace {
 
@@ -72,6 +74,14 @@ TEST(Win32SerialPort, ANameWithNothingBehindItDoesNotOpenAndAClosedPortRefusesEv
   EXPECT_EQ(port.read(buffer), 0u);
   port.purgeReceive();
   port.close();
+}
+
+TEST(Win32SerialPort, AClosedPortDoesNotWaitForInput) {
+  Win32SerialPort port;
+  VirtualClock clock;
+  EXPECT_FALSE(port.waitForInput(clock, 10));
+  std::uint8_t buffer[4];
+  EXPECT_EQ(port.read(buffer), 0u);
 }
 
 }  // namespace
