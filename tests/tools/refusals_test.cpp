@@ -62,10 +62,14 @@ TEST_F(RefusalTest, ReadOnlyTargetsAreLeftAsTheyWere) {
   }
 }
 
+// On POSIX a backslash is an ordinary character of a name; on Windows it separates
+// directories, as everywhere else there.
+#ifndef _WIN32
 TEST_F(RefusalTest, BackslashIsPartOfAFileName) {
   ASSERT_EQ(run({"convert", path("ex.ATX"), "-o", path("a\\b.ATX")}), 0) << err_.str();
   EXPECT_EQ(readAll(path("a\\b.ATX")), readAll(path("ex.ATX")));
 }
+#endif
 
 TEST_F(RefusalTest, StartTimesWithSignsAreRefused) {
   for (const char* time : {"2026-01-01T-1:00", "2026-01-01T00:-5", "-026-01-01T00:00", "2026--1-01T00:00",
