@@ -27,6 +27,8 @@ void discardQueuedInput() {
   }
 }
 
+// Asked at every wait (at least every 50 ms). Looking at the queue here is also what keeps a
+// long transfer from being greyed out as not responding: nothing else reads it meanwhile.
 bool WindowsLinkUi::cancelRequested() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))

@@ -20,24 +20,6 @@
 namespace k60::shell {
 namespace {
 
-// The system clock, which also shows Windows now and then that the program is alive: a
-// transfer dispatches no messages, and a program that has not looked at its queue for 5 s
-// is greyed out as not responding (and may be closed by the user in the middle of it).
-class ResponsiveClock : public link::SystemClock {
- public:
-  void idle() override {
-    SystemClock::idle();
-    const std::uint32_t now = nowMs();
-    if (link::elapsedMs(lastLook_, now) < 1000) return;
-    lastLook_ = now;
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-  }
-
- private:
-  std::uint32_t lastLook_ = nowMs();
-};
-
 // What one command talks through; the system clock (and its fine timer) lives as long.
 class LinkSession {
  public:
@@ -54,7 +36,7 @@ class LinkSession {
 
  private:
   std::unique_ptr<link::SerialPort> port_;
-  std::optional<ResponsiveClock> systemClock_;
+  std::optional<link::SystemClock> systemClock_;
   link::Clock* clock_ = nullptr;
   WindowsLinkUi ui_;
 };
