@@ -41,3 +41,13 @@
 #define IDC_WEDGE_DELAY             601
 #define IDC_WEDGE_TIMEOUT           602
 #define IDC_WEDGE_KEYBOARD          701
+
+// Form page FORMDLG and its line property dialogs AdvanceDlg, LookupAdvanceDlg.
+
+// Menu page MENUDLG.
+
+// Lookup page LOOKUPDLG.
+
+// Barcode page BARCODESETTINGDLG and its symbology dialogs.
+
+// Start-up page STARTUPDLG and the prompt-page dialogs.

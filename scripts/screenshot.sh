@@ -4,9 +4,9 @@
 #   OUT.png        the program as started: the simulated main page with its clock
 #   OUT-menu.png   the command menu opened by a right-click
 #   OUT-about.png  the About box chosen from that menu
-#   OUT-settings.png  the property sheet (Edit) on its settings page, and
-#   OUT-wedge.png  the keyboard wedge dialog opened from that page (only when the build
-#                  tree holds k60_show_editor.exe, which opens them)
+#   OUT-settings.png ... the property sheet (Edit) on its pages and the dialogs their buttons
+#                  open, one OUT-NAME.png each (only when the build tree holds
+#                  k60_show_editor.exe, which opens them)
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
 #                  form with typed data and the cursor, and
 #   OUT-scan.png   the same form after a barcode scan typed on the PC keyboard (both only
@@ -75,20 +75,23 @@ xdotool key Up Up Return  # About is the last item but one
 shot "${out%.png}-about.png"
 xdotool key Return
 
-# The property sheet on its settings page, then the keyboard wedge dialog; a helper of the
-# build opens them (the controls inside a Wine window are out of xdotool's reach). Esc
-# closes the dialog, then the sheet, storing nothing.
+# The property sheet's pages and the dialogs their buttons open; a helper of the build opens
+# them (the controls inside a Wine window are out of xdotool's reach). Esc closes a dialog,
+# and at the end the sheet, storing nothing.
 editor=$(dirname "$exe")/tests/win32/k60_show_editor.exe
+# show_editor NAME ARGS...: runs the helper on the program's own desktop (windows of another
+# desktop are out of its reach), then saves OUT-NAME.png.
+show_editor() {
+  local name=$1; shift
+  "$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$editor")" "$@"
+  shot "${out%.png}-$name.png"
+}
+close_dialog() { xdotool key Escape; sleep 0.5; }
 if [[ -f "$editor" ]]; then
-  # On the program's own desktop: windows of another desktop are out of its reach.
-  "$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$editor")" settings
-  shot "${out%.png}-settings.png"
-  "$here/wine-run.sh" explorer "/desktop=K60,$size" "$(winpath "$editor")" wedge
-  shot "${out%.png}-wedge.png"
-  xdotool key Escape
-  sleep 0.5
-  xdotool key Escape
-  sleep 0.5
+  show_editor settings page 4
+  show_editor wedge click 201   # the keyboard wedge button
+  close_dialog
+  close_dialog  # the sheet
 fi
 
 if [[ -n "$example" ]]; then
