@@ -54,7 +54,6 @@
 // Buttons 201..218 open the prompt-page dialogs in prompt page order; a dialog's edit box
 // 601 + n holds line n + 1 of its page.
 #define IDC_PROMPT_WELCOME          201
-#define IDC_PROMPT_OTHER_MESSAGES   218
 #define IDC_SEPARATOR_VALUE_1       601
 #define IDC_SEPARATOR_VALUE_2       602
 #define IDC_SEPARATOR_TEXT_1        603
