@@ -118,13 +118,12 @@ TEST_F(StartupPageTest, APromptDialogsOkSurvivesTheSheetsCancelAndTheTerminalSho
   const auto before = storeOf(app.tmpl);
   std::wstring cut;
   bool fourthBox = true;
-  edit({press(kMainMenuButton), answer(L"主菜单 (3x15)", IDOK,
-                                       [&](HWND dialog) {
-                                         cut = type(dialog, IDC_PROMPT_LINE_1, L"1234567890123456", IDC_PROMPT_LINE_1);
-                                         SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"2.盘点");
-                                         fourthBox = GetDlgItem(dialog, IDC_PROMPT_LINE_1 + 3) != nullptr;
-                                       }),
-        answerPropertySheet(IDCANCEL)});
+  auto typeLines = [&](HWND dialog) {
+    cut = type(dialog, IDC_PROMPT_LINE_1, L"1234567890123456", IDC_PROMPT_LINE_1);
+    SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"2.盘点");
+    fourthBox = GetDlgItem(dialog, IDC_PROMPT_LINE_1 + 3) != nullptr;
+  };
+  edit({press(kMainMenuButton), answer(L"主菜单 (3x15)", IDOK, typeLines), answerPropertySheet(IDCANCEL)});
   EXPECT_EQ(cut, L"123456789012345") << "the 16th byte is cut at once";
   EXPECT_FALSE(fourthBox);
   const PromptPage page = app.tmpl.prompt(PromptPageId::MainMenu);
@@ -146,13 +145,12 @@ TEST_F(StartupPageTest, APromptDialogsOkSurvivesTheSheetsCancelAndTheTerminalSho
 
 TEST_F(StartupPageTest, TheWelcomeDialogSetsLines1And4EvenWhenCancelled) {
   bool ends = true, middle = false;
-  edit({press(IDC_PROMPT_WELCOME), answer(L"欢迎页 (4x15)", IDCANCEL,
-                                          [&](HWND dialog) {
-                                            ends = enabled(dialog, IDC_PROMPT_LINE_1) || enabled(dialog, IDC_PROMPT_LINE_1 + 3);
-                                            middle = enabled(dialog, IDC_PROMPT_LINE_1 + 1) && enabled(dialog, IDC_PROMPT_LINE_1 + 2);
-                                            SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"not stored");
-                                          }),
-        answerPropertySheet(IDCANCEL)});
+  auto look = [&](HWND dialog) {
+    ends = enabled(dialog, IDC_PROMPT_LINE_1) || enabled(dialog, IDC_PROMPT_LINE_1 + 3);
+    middle = enabled(dialog, IDC_PROMPT_LINE_1 + 1) && enabled(dialog, IDC_PROMPT_LINE_1 + 2);
+    SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"not stored");
+  };
+  edit({press(IDC_PROMPT_WELCOME), answer(L"欢迎页 (4x15)", IDCANCEL, look), answerPropertySheet(IDCANCEL)});
   EXPECT_FALSE(ends);
   EXPECT_TRUE(middle);
   const PromptPage page = app.tmpl.prompt(PromptPageId::Welcome);
@@ -192,12 +190,11 @@ TEST_F(StartupPageTest, EveryButtonOpensItsDialogInAFixedPitchChineseFont) {
     const editor::PromptDialog& row = editor::kPromptDialogs[i];
     std::size_t boxes = 0;
     FontSeen font;
-    edit({press(row.button), answer(titles[i], IDCANCEL,
-                                    [&](HWND dialog) {
-                                      while (GetDlgItem(dialog, IDC_PROMPT_LINE_1 + static_cast<int>(boxes))) ++boxes;
-                                      font = fontOf(dialog);
-                                    }),
-          answerPropertySheet(IDCANCEL)});
+    auto look = [&](HWND dialog) {
+      while (GetDlgItem(dialog, IDC_PROMPT_LINE_1 + static_cast<int>(boxes))) ++boxes;
+      font = fontOf(dialog);
+    };
+    edit({press(row.button), answer(titles[i], IDCANCEL, look), answerPropertySheet(IDCANCEL)});
     EXPECT_EQ(boxes, row.shown) << row.resource;
     EXPECT_TRUE(font.fixedPitch) << row.resource;
     EXPECT_TRUE(font.chinese) << row.resource;
