@@ -14,6 +14,13 @@ class EchoGuard {
     return set_;
   }
   void clear() { set_ = false; }
+  // True once, for the change that the partner write caused: a page that has nothing to
+  // store from it (the code is the working one already) asks this first.
+  bool takeEcho() {
+    const bool echo = set_;
+    set_ = false;
+    return echo;
+  }
 
  private:
   bool set_ = false;

@@ -51,3 +51,13 @@
 // Barcode page BARCODESETTINGDLG and its symbology dialogs.
 
 // Start-up page STARTUPDLG and the prompt-page dialogs.
+// Buttons 201..218 open the prompt-page dialogs in prompt page order; a dialog's edit box
+// 601 + n holds line n + 1 of its page.
+#define IDC_PROMPT_WELCOME          201
+#define IDC_SEPARATOR_VALUE_1       601
+#define IDC_SEPARATOR_VALUE_2       602
+#define IDC_SEPARATOR_TEXT_1        603
+#define IDC_SEPARATOR_TEXT_2        604
+#define IDC_START_POSITION          700
+#define IDC_SEPARATOR_MODE          701
+#define IDC_PROMPT_LINE_1           601

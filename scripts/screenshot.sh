@@ -91,6 +91,11 @@ if [[ -f "$editor" ]]; then
   show_editor settings page 4
   show_editor wedge click 201   # the keyboard wedge button
   close_dialog
+  show_editor startup page 5
+  show_editor prompt15 click 202   # the main menu's prompt dialog: 15-byte lines
+  close_dialog
+  show_editor prompt20 click 203   # the utility menu's: 20-byte lines
+  close_dialog
   close_dialog  # the sheet
 fi
 

@@ -12,9 +12,15 @@ namespace k60::editor {
 std::unique_ptr<ui::Dialog> makeFormPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeEmptyPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context);
+std::unique_ptr<ui::Dialog> makeStartupPage(SheetContext& context);
 
 // The keyboard wedge dialog, opened by the settings page: its OK writes the template at
 // once. Returns 1 for OK, 0 for Cancel.
 INT_PTR showKeyboardWedgeDialog(HINSTANCE instance, HWND owner, Template& t);
+
+struct PromptDialog;
+// The prompt-page dialog of one row, opened by the start-up page: its OK writes the page's
+// lines at once. Returns 1 for OK, 0 for Cancel.
+INT_PTR showPromptPageDialog(HINSTANCE instance, HWND owner, Template& t, const PromptDialog& dialog);
 
 }  // namespace k60::editor

@@ -24,7 +24,7 @@ constexpr PageEntry kPages[] = {
     {L"LOOKUPDLG", makeEmptyPage},
     {L"BARCODESETTINGDLG", makeEmptyPage},
     {L"SETTINGSDLG", makeSettingsPage},
-    {L"STARTUPDLG", makeEmptyPage},
+    {L"STARTUPDLG", makeStartupPage},
 };
 
 }  // namespace
