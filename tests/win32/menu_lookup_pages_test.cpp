@@ -125,31 +125,19 @@ TEST_F(MenuLookupPagesTest, AFixedLengthLookupShownAfterASeparatorLookupShowsIts
   app.tmpl.extension().setSeparator(0, 44);
   app.tmpl.lookup(0).setFieldCount(2);
   app.tmpl.lookup(1).setFieldCount(2);
-  std::wstring firstLabel, secondLabel;
-  bool firstState[4] = {}, secondState[4] = {};
+  // The label, then whether the separator radio, the member length and offset 2 are on.
+  std::vector<std::wstring> shown;
   runEdit(main, {answerPropertySheet(IDCANCEL, [&](HWND sheet) {
     HWND page = showPage(sheet, kLookupPage);
-    auto state = [&](bool* s) {
-      s[0] = checked(page, IDC_LOOKUP_SEPARATED);
-      s[1] = enabled(page, IDC_LOOKUP_MEMBER_LENGTH);
-      s[2] = enabled(page, IDC_LOOKUP_OFFSET + 1);
-      s[3] = enabled(page, IDC_LOOKUP_LENGTH + 2);
-    };
-    firstLabel = itemText(page, IDC_LOOKUP_LENGTH_LABEL);
-    state(firstState);
-    selectInList(page, IDC_LOOKUP_NAME, 1);
-    secondLabel = itemText(page, IDC_LOOKUP_LENGTH_LABEL);
-    state(secondState);
+    for (int lookup : {0, 1}) {
+      selectInList(page, IDC_LOOKUP_NAME, lookup);
+      shown.push_back(itemText(page, IDC_LOOKUP_LENGTH_LABEL));
+      for (int id : {IDC_LOOKUP_SEPARATED, IDC_LOOKUP_MEMBER_LENGTH, IDC_LOOKUP_OFFSET + 1})
+        shown.push_back(id == IDC_LOOKUP_SEPARATED ? (checked(page, id) ? L"on" : L"off")
+                                                   : (enabled(page, id) ? L"on" : L"off"));
+    }
   })});
-  EXPECT_EQ(firstLabel, L"Max Length");
-  EXPECT_EQ(secondLabel, L"   长度");
-  EXPECT_TRUE(firstState[0]);
-  EXPECT_FALSE(firstState[1]);
-  EXPECT_FALSE(firstState[2]) << "no offsets with a separator";
-  EXPECT_FALSE(secondState[0]);
-  EXPECT_TRUE(secondState[1]);
-  EXPECT_TRUE(secondState[2]);
-  EXPECT_FALSE(secondState[3]) << "row 3 is past the number of fields";
+  EXPECT_EQ(shown, (std::vector<std::wstring>{L"Max Length", L"on", L"off", L"off", L"   长度", L"off", L"on", L"on"}));
 }
 
 TEST_F(MenuLookupPagesTest, ASeparatorLayoutTooLongIsRefusedAndTheSheetStaysOnTheLookupPage) {
