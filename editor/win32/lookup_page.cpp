@@ -22,8 +22,6 @@ bool isNumberBox(int id) {
          (id >= IDC_LOOKUP_LENGTH && id < IDC_LOOKUP_LENGTH + kFields);
 }
 
-void select(HWND combo, int position) { SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
-
 class LookupPage : public ui::Dialog {
  public:
   explicit LookupPage(SheetContext& context) : context_(context) {}
@@ -82,15 +80,15 @@ class LookupPage : public ui::Dialog {
   void fillNumber(int id) { ui::setGbText(hwnd(), id, model_->fillText(id)); }
 
   void showLookup() {
-    select(item(IDC_LOOKUP_NAME), static_cast<int>(model_->current()));
+    ui::selectComboItem(item(IDC_LOOKUP_NAME), static_cast<int>(model_->current()));
     CheckRadioButton(hwnd(), IDC_LOOKUP_FIXED, IDC_LOOKUP_SEPARATED,
                      model_->separatorShown() ? IDC_LOOKUP_SEPARATED : IDC_LOOKUP_FIXED);
     fillNumber(IDC_LOOKUP_SEPARATOR);
     fillNumber(IDC_LOOKUP_MEMBER_LENGTH);
     const LookupRecord lookup = model_->lookup();
-    select(item(IDC_LOOKUP_FIELD_COUNT), lookup.fieldCount());
+    ui::selectComboItem(item(IDC_LOOKUP_FIELD_COUNT), lookup.fieldCount());
     setChecked(IDC_LOOKUP_UPLOADABLE, model_->extension().uploadable(model_->current()));
-    select(item(IDC_LOOKUP_NO_MATCH), model_->extension().noMatchAction(model_->current()));
+    ui::selectComboItem(item(IDC_LOOKUP_NO_MATCH), model_->extension().noMatchAction(model_->current()));
     for (int k = 0; k < kFields; ++k) {
       fillNumber(IDC_LOOKUP_OFFSET + k);
       fillNumber(IDC_LOOKUP_LENGTH + k);

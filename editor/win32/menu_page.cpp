@@ -26,8 +26,6 @@ void fillTargets(HWND combo) {
     ui::addComboItem(combo, choices::targetLabel(static_cast<std::uint8_t>(target)));
 }
 
-void select(HWND combo, int position) { SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
-
 class MenuPage : public ui::Dialog {
  public:
   explicit MenuPage(SheetContext& context) : context_(context) {}
@@ -37,7 +35,7 @@ class MenuPage : public ui::Dialog {
     model_.emplace(context_.tmpl);
     for (std::size_t menu = 0; menu < kMenuCount; ++menu)
       ui::addComboItem(item(IDC_MENU_NAME), choices::targetLabel(menuTarget(menu)));
-    select(item(IDC_MENU_NAME), 0);
+    ui::selectComboItem(item(IDC_MENU_NAME), 0);
     ui::fillCombo(item(IDC_MENU_FONT), choices::kFonts, -1);
     fillTargets(item(IDC_MENU_ESC));
     for (int k = 0; k < kItems; ++k) fillTargets(item(IDC_MENU_ITEM_TARGET + k));
@@ -81,11 +79,11 @@ class MenuPage : public ui::Dialog {
   // through their own change, cut where it is too long.
   void showMenu() {
     MenuRecord menu = model_->menu();
-    select(item(IDC_MENU_FONT), menu.font());
-    select(item(IDC_MENU_ESC), menu.escTarget());
+    ui::selectComboItem(item(IDC_MENU_FONT), menu.font());
+    ui::selectComboItem(item(IDC_MENU_ESC), menu.escTarget());
     ui::setGbText(hwnd(), IDC_MENU_TITLE, menu.title());
     for (int k = 0; k < kItems; ++k) {
-      select(item(IDC_MENU_ITEM_TARGET + k), menu.itemTarget(k));
+      ui::selectComboItem(item(IDC_MENU_ITEM_TARGET + k), menu.itemTarget(k));
       ui::setGbText(hwnd(), IDC_MENU_ITEM_NAME + k, menu.itemName(k));
     }
     for (int id = IDC_MENU_TITLE_ON; id <= IDC_MENU_SEPARATE_FILES; ++id) setChecked(id, model_->mark(id));
