@@ -44,9 +44,33 @@
 
 // Form page FORMDLG and its line property dialogs AdvanceDlg, LookupAdvanceDlg.
 
-// Menu page MENUDLG.
+// Menu page MENUDLG. Item k (0..9) has its name in 601+k and its target in 701+k.
+#define IDC_MENU_TITLE_ON           101
+#define IDC_MENU_SAVE_TITLE         102
+#define IDC_MENU_SAVE_SELECTED      103
+#define IDC_MENU_PASS               104
+#define IDC_MENU_SEPARATE_FILES     105
+#define IDC_MENU_ITEM_NAME          601
+#define IDC_MENU_TITLE              691
+#define IDC_MENU_NAME               700
+#define IDC_MENU_ITEM_TARGET        701
+#define IDC_MENU_FONT               750
+#define IDC_MENU_ESC                751
 
-// Lookup page LOOKUPDLG.
+// Lookup page LOOKUPDLG. Field k (0..7) has its key radio in 401+k, its offset in 601+k
+// and its length in 611+k.
+#define IDC_LOOKUP_UPLOADABLE       101
+#define IDC_LOOKUP_KEY              401
+#define IDC_LOOKUP_FIXED            411
+#define IDC_LOOKUP_SEPARATED        412
+#define IDC_LOOKUP_LENGTH_LABEL     501
+#define IDC_LOOKUP_OFFSET           601
+#define IDC_LOOKUP_MEMBER_LENGTH    609
+#define IDC_LOOKUP_LENGTH           611
+#define IDC_LOOKUP_SEPARATOR        619
+#define IDC_LOOKUP_NAME             700
+#define IDC_LOOKUP_FIELD_COUNT      701
+#define IDC_LOOKUP_NO_MATCH         702
 
 // Barcode page BARCODESETTINGDLG and its symbology dialogs.
 

@@ -4,9 +4,9 @@
 #   OUT.png        the program as started: the simulated main page with its clock
 #   OUT-menu.png   the command menu opened by a right-click
 #   OUT-about.png  the About box chosen from that menu
-#   OUT-settings.png ... the property sheet (Edit) on its pages and the dialogs their buttons
-#                  open, one OUT-NAME.png each (only when the build tree holds
-#                  k60_show_editor.exe, which opens them)
+#   OUT-menu-page.png, OUT-lookup-page.png, OUT-settings.png ... the property sheet (Edit)
+#                  on its pages and the dialogs their buttons open, one OUT-NAME.png each
+#                  (only when the build tree holds k60_show_editor.exe, which opens them)
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
 #                  form with typed data and the cursor, and
 #   OUT-scan.png   the same form after a barcode scan typed on the PC keyboard (both only
@@ -88,6 +88,8 @@ show_editor() {
 }
 close_dialog() { xdotool key Escape; sleep 0.5; }
 if [[ -f "$editor" ]]; then
+  show_editor menu-page page 1
+  show_editor lookup-page page 2
   show_editor settings page 4
   show_editor wedge click 201   # the keyboard wedge button
   close_dialog

@@ -5,19 +5,30 @@
 
 namespace k60 {
 
+namespace {
+
+std::size_t usedFields(const LookupRecord& lookup) {
+  return std::min<std::size_t>(lookup.fieldCount(), LookupRecord::kFields);
+}
+
+}  // namespace
+
+unsigned separatorMemberLength(const LookupRecord& lookup) {
+  const std::size_t n = usedFields(lookup);
+  if (n == 0) return 0;
+  unsigned member = static_cast<unsigned>(n - 1);
+  for (std::size_t k = 0; k < n; ++k) member += lookup.fieldLength(k);
+  return member;
+}
+
 void applySeparatorLayout(LookupRecord lookup) {
-  const std::size_t n = std::min<std::size_t>(lookup.fieldCount(), LookupRecord::kFields);
-  if (n == 0) {
-    lookup.setMemberLength(0);
-    return;
-  }
+  const std::size_t n = usedFields(lookup);
+  lookup.setMemberLength(static_cast<std::uint8_t>(separatorMemberLength(lookup)));
+  if (n == 0) return;
   lookup.setFieldOffset(0, 1);
   for (std::size_t k = 1; k < n; ++k)
     lookup.setFieldOffset(k, static_cast<std::uint8_t>(lookup.fieldOffset(k - 1) +
                                                        lookup.fieldLength(k - 1) + 1));
-  std::uint8_t member = static_cast<std::uint8_t>(n - 1);
-  for (std::size_t k = 0; k < n; ++k) member = static_cast<std::uint8_t>(member + lookup.fieldLength(k));
-  lookup.setMemberLength(member);
 }
 
 void ExtensionBlock::reset() {

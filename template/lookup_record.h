@@ -10,6 +10,8 @@ class LookupRecord : public RecordView {
  public:
   static constexpr std::size_t kSize = 19;
   static constexpr std::size_t kFields = 8;
+  // The largest member length, offset or field length a lookup holds.
+  static constexpr unsigned kMaxLength = 250;
 
   enum Offset : std::size_t {
     kMemberLength = 0,
@@ -39,6 +41,9 @@ class LookupRecord : public RecordView {
 // member length is the sum of the lengths plus the separators, in one byte. A field count
 // above 8 (a damaged file) is read as 8.
 void applySeparatorLayout(LookupRecord lookup);
+
+// The member length that layout gives, before it is put into one byte: 0 without fields.
+unsigned separatorMemberLength(const LookupRecord& lookup);
 
 class ExtensionBlock : public RecordView {
  public:

@@ -11,6 +11,8 @@ namespace k60::editor {
 
 std::unique_ptr<ui::Dialog> makeFormPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeEmptyPage(SheetContext& context);
+std::unique_ptr<ui::Dialog> makeMenuPage(SheetContext& context);
+std::unique_ptr<ui::Dialog> makeLookupPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeStartupPage(SheetContext& context);
 

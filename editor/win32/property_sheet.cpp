@@ -20,8 +20,8 @@ struct PageEntry {
 
 constexpr PageEntry kPages[] = {
     {L"FORMDLG", makeFormPage},
-    {L"MENUDLG", makeEmptyPage},
-    {L"LOOKUPDLG", makeEmptyPage},
+    {L"MENUDLG", makeMenuPage},
+    {L"LOOKUPDLG", makeLookupPage},
     {L"BARCODESETTINGDLG", makeEmptyPage},
     {L"SETTINGSDLG", makeSettingsPage},
     {L"STARTUPDLG", makeStartupPage},

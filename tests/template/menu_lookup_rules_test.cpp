@@ -90,6 +90,7 @@ TEST_F(SeparatorLayout, ArithmeticIsOneByteAndCountIsCappedAtEight) {
   lookup.setFieldCount(12);  // a damaged file
   setLengths({250, 250, 250, 250, 250, 250, 250, 250});
   applySeparatorLayout(lookup);
+  EXPECT_EQ(separatorMemberLength(lookup), 8 * 250 + 7) << "the whole length, before the byte";
   EXPECT_EQ(lookup.memberLength(), (8 * 250 + 7) % 256);
   EXPECT_EQ(lookup.fieldOffset(1), 252);
   EXPECT_EQ(lookup.fieldOffset(2), (252 + 251) % 256);

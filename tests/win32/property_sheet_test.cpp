@@ -17,6 +17,7 @@
 #include "template/lookup_record.h"
 #include "template/settings_record.h"
 #include "tests/win32/modal_driver.h"
+#include "tests/win32/sheet_driver.h"
 #include "tests/win32/shell_fixture.h"
 
 namespace k60::shell::testsupport {
@@ -41,27 +42,9 @@ std::vector<std::wstring> tabTexts(HWND sheet) {
   return texts;
 }
 
-HWND showPage(HWND sheet, int index) {
-  PropSheet_SetCurSel(sheet, nullptr, index);
-  return PropSheet_GetCurrentPageHwnd(sheet);
-}
-
-void selectInList(HWND dialog, int id, int position) {
-  SendDlgItemMessageW(dialog, id, CB_SETCURSEL, position, 0);
-  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-void click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
-
-std::wstring itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
-
 class PropertySheetTest : public ShellTest {
  protected:
-  void edit(const std::vector<ModalStep>& steps) {
-    int unexpected = 0;
-    EXPECT_EQ(runModalSteps(steps, [&] { SendMessageW(main, WM_COMMAND, IDM_EDIT, 0); }, &unexpected), steps.size());
-    EXPECT_EQ(unexpected, 0);
-  }
+  void edit(const std::vector<ModalStep>& steps) { runEdit(main, steps); }
   sim::Simulator& simulator() { return *sim::faceSimulator(app.faceWindow); }
 };
 

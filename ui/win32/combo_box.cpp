@@ -14,7 +14,11 @@ void addComboItem(HWND combo, std::string_view utf8) {
 
 void fillCombo(HWND combo, choices::List items, int selected) {
   for (std::string_view item : items) addComboItem(combo, item);
-  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  selectComboItem(combo, selected);
+}
+
+void selectComboItem(HWND combo, int position) {
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
 std::uint8_t comboSelection(HWND combo, std::uint8_t kept) {

@@ -16,6 +16,9 @@ void addComboItem(HWND combo, std::string_view utf8);
 // template's value) selects nothing.
 void fillCombo(HWND combo, choices::List items, int selected);
 
+// Selects `position`; one outside the list selects nothing.
+void selectComboItem(HWND combo, int position);
+
 // The selected position, or `kept` when nothing is selected.
 std::uint8_t comboSelection(HWND combo, std::uint8_t kept);
 

@@ -59,8 +59,8 @@ INT_PTR Dialog::dispatch(Dialog* self, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       const auto* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->code == PSN_APPLY) {
-        self->onApply();
-        SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, PSNRET_NOERROR);
+        const bool applied = self->onApplyOrRefuse();
+        SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, applied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
         return TRUE;
       }
       if (header->code == PSN_QUERYCANCEL) {

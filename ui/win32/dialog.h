@@ -36,6 +36,12 @@ class Dialog {
   virtual void onOk() {}
   // Property-sheet pages: OK (PSN_APPLY). Cancel needs nothing: the page is simply dropped.
   virtual void onApply() {}
+  // OK for a page that may refuse it: false keeps the sheet open (the page has told the user
+  // why) and nothing of this page is applied. By default the page applies with onApply.
+  virtual bool onApplyOrRefuse() {
+    onApply();
+    return true;
+  }
 
   void end(INT_PTR result) { EndDialog(hwnd_, result); }
   HWND item(int id) const { return GetDlgItem(hwnd_, id); }

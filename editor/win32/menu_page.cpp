@@ -1,0 +1,107 @@
+// The menu page MENUDLG: one of the ten menus at a time, with its title, data options, items
+// and targets, and the all-menus separate-files option. The rules are the model's.
+#include <optional>
+
+#include "editor/menu_page.h"
+#include "editor/win32/pages.h"
+#include "resources/editor_ids.h"
+#include "template/choice_lists.h"
+#include "template/targets.h"
+#include "ui/win32/combo_box.h"
+#include "ui/win32/gb_controls.h"
+
+namespace k60::editor {
+namespace {
+
+constexpr int kItems = static_cast<int>(MenuRecord::kItems);
+
+bool isItemName(int id) { return id >= IDC_MENU_ITEM_NAME && id < IDC_MENU_ITEM_NAME + kItems; }
+bool isTargetList(int id) {
+  return id == IDC_MENU_ESC || (id >= IDC_MENU_ITEM_TARGET && id < IDC_MENU_ITEM_TARGET + kItems);
+}
+
+// "主菜单", the ten forms and the ten menus, in target number order.
+void fillTargets(HWND combo) {
+  for (int target = kMainMenuTarget; target <= kLastMenuTarget; ++target)
+    ui::addComboItem(combo, choices::targetLabel(static_cast<std::uint8_t>(target)));
+}
+
+class MenuPage : public ui::Dialog {
+ public:
+  explicit MenuPage(SheetContext& context) : context_(context) {}
+
+ protected:
+  BOOL onInit() override {
+    model_.emplace(context_.tmpl);
+    for (std::size_t menu = 0; menu < kMenuCount; ++menu)
+      ui::addComboItem(item(IDC_MENU_NAME), choices::targetLabel(menuTarget(menu)));
+    ui::selectComboItem(item(IDC_MENU_NAME), 0);
+    ui::fillCombo(item(IDC_MENU_FONT), choices::kFonts, -1);
+    fillTargets(item(IDC_MENU_ESC));
+    for (int k = 0; k < kItems; ++k) fillTargets(item(IDC_MENU_ITEM_TARGET + k));
+    showMenu();
+    EnableWindow(item(IDC_MENU_FONT), FALSE);
+    return TRUE;
+  }
+
+  bool onCommand(int id, int code) override {
+    if (!model_) return false;
+    if (id == IDC_MENU_NAME && code == CBN_SELCHANGE) {
+      const std::uint8_t menu = ui::comboSelection(item(id), static_cast<std::uint8_t>(model_->current()));
+      if (menu == model_->current()) return true;
+      model_->show(menu);
+      showMenu();
+    } else if (id >= IDC_MENU_TITLE_ON && id <= IDC_MENU_SEPARATE_FILES && code == BN_CLICKED) {
+      setChecked(id, model_->toggle(id));
+      showTitleAndPass();
+    } else if (id == IDC_MENU_TITLE && code == EN_CHANGE) {
+      putBack(id, model_->titleChanged(ui::gbText(hwnd(), id)));
+    } else if (isItemName(id) && code == EN_CHANGE) {
+      putBack(id, model_->itemChanged(static_cast<std::size_t>(id - IDC_MENU_ITEM_NAME), ui::gbText(hwnd(), id)));
+    } else if (isTargetList(id) && code == CBN_SELCHANGE) {
+      model_->selectTarget(id, ui::comboSelection(item(id), model_->target(id)));
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+  void onApply() override {
+    if (model_) model_->apply(context_.tmpl);
+  }
+
+ private:
+  void putBack(int id, const TextAnswer& answer) {
+    if (answer.show) ui::setGbText(hwnd(), id, *answer.show);
+  }
+
+  // Every control from the menu shown; the title and item boxes store what they are given
+  // through their own change, cut where it is too long.
+  void showMenu() {
+    MenuRecord menu = model_->menu();
+    ui::selectComboItem(item(IDC_MENU_FONT), menu.font());
+    ui::selectComboItem(item(IDC_MENU_ESC), menu.escTarget());
+    ui::setGbText(hwnd(), IDC_MENU_TITLE, menu.title());
+    for (int k = 0; k < kItems; ++k) {
+      ui::selectComboItem(item(IDC_MENU_ITEM_TARGET + k), menu.itemTarget(k));
+      ui::setGbText(hwnd(), IDC_MENU_ITEM_NAME + k, menu.itemName(k));
+    }
+    for (int id = IDC_MENU_TITLE_ON; id <= IDC_MENU_SEPARATE_FILES; ++id) setChecked(id, model_->mark(id));
+    showTitleAndPass();
+  }
+
+  void showTitleAndPass() {
+    EnableWindow(item(IDC_MENU_TITLE), model_->titleEnabled());
+    setChecked(IDC_MENU_PASS, model_->mark(IDC_MENU_PASS));
+    EnableWindow(item(IDC_MENU_PASS), model_->passEnabled());
+  }
+
+  SheetContext& context_;
+  std::optional<MenuPageModel> model_;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::Dialog> makeMenuPage(SheetContext& context) { return std::make_unique<MenuPage>(context); }
+
+}  // namespace k60::editor

@@ -1,0 +1,40 @@
+// Driving the property sheet's pages as a user does: showing a page, choosing in a list,
+// clicking a button, reading a control's text.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource_ids.h"
+
+#include "tests/win32/modal_driver.h"
+
+namespace k60::shell::testsupport {
+
+inline HWND showPage(HWND sheet, int index) {
+  PropSheet_SetCurSel(sheet, nullptr, index);
+  return PropSheet_GetCurrentPageHwnd(sheet);
+}
+
+inline void selectInList(HWND dialog, int id, int position) {
+  SendDlgItemMessageW(dialog, id, CB_SETCURSEL, position, 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+inline void click(HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+inline std::wstring itemText(HWND dialog, int id) { return windowText(GetDlgItem(dialog, id)); }
+
+// Sends Edit to the main window and takes `steps` inside the sheet: every step must be taken
+// and no other dialog turn up.
+inline void runEdit(HWND main, const std::vector<ModalStep>& steps) {
+  int unexpected = 0;
+  EXPECT_EQ(runModalSteps(steps, [&] { SendMessageW(main, WM_COMMAND, IDM_EDIT, 0); }, &unexpected), steps.size());
+  EXPECT_EQ(unexpected, 0);
+}
+
+}  // namespace k60::shell::testsupport
