@@ -91,6 +91,14 @@ if [[ -f "$editor" ]]; then
   show_editor settings page 4
   show_editor wedge click 201   # the keyboard wedge button
   close_dialog
+  show_editor form-page page 0
+  show_editor form-advance click 201   # line 1's 更多... (AdvanceDlg)
+  close_dialog
+  # From 名称, which has the focus, seven Tabs reach line 1's data type and seven Downs
+  # choose 索引 (7): its 更多... opens LookupAdvanceDlg.
+  xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Down Down Down Down Down Down Down
+  show_editor form-lookup click 201
+  close_dialog
   close_dialog  # the sheet
 fi
 
