@@ -95,38 +95,6 @@ TEST_F(FormModelTest, LengthBoxesStoreZeroToFiftyAndKeepTheValueAboveIt) {
   EXPECT_EQ(page.lengthChanged(IDC_FORM_LINE_MIN, "q").show, "0") << "a letter is replaced by 0";
 }
 
-TEST_F(FormModelTest, ControlsEditTheFormShownAndTheTemplateOnlyOnApply) {
-  const auto before = storeOf(t);
-  FormPageModel page(t);
-  page.choose(3);
-  page.selectHeader(IDC_FORM_NEXT_TARGET, 12);
-  page.selectHeader(IDC_FORM_RECORD_ACTION, 4);
-  page.setDataType(1, 2);
-  page.setSource(1, 0);
-  page.setBinding(1, 17);
-  EXPECT_EQ(page.headerValue(IDC_FORM_NEXT_TARGET), 12);
-  EXPECT_EQ(storeOf(t), before);
-  page.apply(t, {});
-  const FormRecord form = t.form(3);
-  EXPECT_EQ(form.nextTarget(), 12);
-  EXPECT_EQ(form.recordAction(), 4);
-  EXPECT_EQ(form.dataTypeByte(1), 2);
-  EXPECT_EQ(form.dataSource(1), 0);
-  EXPECT_EQ(form.lookupBinding(1), 17);
-  EXPECT_EQ(t.form(0).nextTarget(), 1) << "form 1 untouched";
-  EXPECT_TRUE(t.changed());
-}
-
-TEST_F(FormModelTest, ATypeChangedToContinuationKeepsItsPromptUntilApply) {
-  t.form(0).setDataType(0, DataType::Text);
-  t.form(0).setPrompt(0, "QTY");
-  FormPageModel page(t);
-  page.setDataType(0, 8);
-  EXPECT_EQ(page.form().prompt(0), "QTY");
-  page.apply(t, {});
-  EXPECT_EQ(t.form(0).prompt(0), "");
-}
-
 // The apply runs copy, changed flag, normalisation, line count, continuation fix-up: when
 // the line count is given, the forms are normalised but the continuations not yet computed.
 TEST_F(FormModelTest, ApplyNormalisesBeforeTheLineCountAndFixesContinuationsAfterIt) {
@@ -174,14 +142,6 @@ TEST_F(FormModelTest, TheUtilityLineCountComesFromLookupOne) {
     int lines = 0;
     FormPageModel(t).apply(t, [&](int n) { lines = n; });
     EXPECT_EQ(lines, c.lines) << int(c.memberLength) << "/" << int(c.fields);
-  }
-}
-
-TEST_F(FormModelTest, ALookupLineOpensTheLookupDialog) {
-  FormPageModel page(t);
-  for (std::uint8_t type = 0; type <= 10; ++type) {
-    page.setDataType(0, type);
-    EXPECT_EQ(page.propertyDialog(0) == PropertyDialogKind::LookupAdvance, type == 7) << int(type);
   }
 }
 
