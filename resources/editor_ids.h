@@ -43,6 +43,47 @@
 #define IDC_WEDGE_KEYBOARD          701
 
 // Form page FORMDLG and its line property dialogs AdvanceDlg, LookupAdvanceDlg.
+// Line n (1..8) of FORMDLG uses the first id of each kind plus n - 1.
+#define IDC_FORM_LINE_MORE          201
+#define IDC_FORM_LINE_PROMPT        601
+#define IDC_FORM_LINE_MIN           611
+#define IDC_FORM_LINE_MAX           621
+#define IDC_FORM_NAME               700
+#define IDC_FORM_LINE_TYPE          701
+#define IDC_FORM_LINE_SOURCE        711
+#define IDC_FORM_LINE_BINDING       721
+#define IDC_FORM_FONT               750
+#define IDC_FORM_CANCEL_TARGET      751
+#define IDC_FORM_NEXT_TARGET        752
+#define IDC_FORM_DATE_STAMP         753
+#define IDC_FORM_TIME_STAMP         754
+#define IDC_FORM_LOOKUP_FILE        755
+#define IDC_FORM_RECORD_ACTION      756
+// AdvanceDlg; LookupAdvanceDlg reuses the ids in its own order (below).
+#define IDC_FIELD_FORM_NUMBER       501
+#define IDC_FIELD_LINE_NUMBER       502
+#define IDC_FIELD_FIXED_ON          101
+#define IDC_FIELD_INITIAL_ON        102
+#define IDC_FIELD_PREFIX_ON         103
+#define IDC_FIELD_SUFFIX_ON         104
+#define IDC_FIELD_PARTIAL_ON        106
+#define IDC_FIELD_CHECK_PREFIX_ON   108
+#define IDC_FIELD_FIXED_LENGTH      601
+#define IDC_FIELD_INITIAL_VALUE     602
+#define IDC_FIELD_PREFIX            603
+#define IDC_FIELD_SUFFIX            604
+#define IDC_FIELD_PARTIAL_START     606
+#define IDC_FIELD_PARTIAL_LENGTH    607
+#define IDC_FIELD_CHECK_PREFIX      608
+#define IDC_FIELD_ALIGNMENT         701
+#define IDC_FIELD_AUTO_WRAP         702
+// LookupAdvanceDlg: save field data, then fixed length, prefix and suffix.
+#define IDC_LOOKUP_FIELD_SAVE_ON    101
+#define IDC_LOOKUP_FIELD_FIXED_ON   102
+#define IDC_LOOKUP_FIELD_PREFIX_ON  103
+#define IDC_LOOKUP_FIELD_SUFFIX_ON  104
+#define IDC_LOOKUP_FIELD_PREFIX     602
+#define IDC_LOOKUP_FIELD_SUFFIX     603
 
 // Menu page MENUDLG. Item k (0..9) has its name in 601+k and its target in 701+k.
 #define IDC_MENU_TITLE_ON           101

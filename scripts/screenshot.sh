@@ -4,7 +4,7 @@
 #   OUT.png        the program as started: the simulated main page with its clock
 #   OUT-menu.png   the command menu opened by a right-click
 #   OUT-about.png  the About box chosen from that menu
-#   OUT-menu-page.png, OUT-lookup-page.png, OUT-settings.png ... the property sheet (Edit)
+#   OUT-form-page.png, OUT-menu-page.png, OUT-settings.png ... the property sheet (Edit)
 #                  on its pages and the dialogs their buttons open, one OUT-NAME.png each
 #                  (only when the build tree holds k60_show_editor.exe, which opens them)
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
@@ -88,6 +88,14 @@ show_editor() {
 }
 close_dialog() { xdotool key Escape; sleep 0.5; }
 if [[ -f "$editor" ]]; then
+  show_editor form-page page 0
+  show_editor form-advance click 201   # line 1's 更多... (AdvanceDlg)
+  close_dialog
+  # From 名称, which has the focus, seven Tabs reach line 1's data type and seven Downs
+  # choose 索引 (7): its 更多... opens LookupAdvanceDlg.
+  xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Down Down Down Down Down Down Down
+  show_editor form-lookup click 201
+  close_dialog
   show_editor menu-page page 1
   show_editor lookup-page page 2
   show_editor settings page 4

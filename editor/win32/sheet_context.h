@@ -16,6 +16,8 @@ struct SheetContext {
   // The interpreter's reset request: the simulated terminal goes back to its main page and
   // runs the template as the sheet left it.
   std::function<void()> resetInterpreter;
+  // How many lines (7 or 8) the simulated terminal's Utility page shows.
+  std::function<void(int lines)> setUtilityLines;
 };
 
 }  // namespace k60::editor

@@ -4,11 +4,17 @@
 #include "editor/win32/property_sheet.h"
 #include "shell/win32/com_settings_dialog.h"
 #include "shell/win32/file_commands.h"
+#include "simulator/simulator.h"
+#include "simulator/win32/face_window.h"
 
 namespace k60::shell {
 
 void showPropertySheet(AppState& app) {
-  editor::SheetContext context{app.instance, app.mainWindow, app.tmpl, [&app] { restartSimulator(app); }};
+  editor::SheetContext context{app.instance, app.mainWindow, app.tmpl, [&app] { restartSimulator(app); },
+                               [&app](int lines) {
+                                 if (sim::Simulator* simulator = sim::faceSimulator(app.faceWindow))
+                                   simulator->setUtilityLineCount(lines);
+                               }};
   editor::showPropertySheet(context);
 }
 
