@@ -9,6 +9,9 @@
 
 namespace k60::editor {
 
+struct SymbologyDialogInfo;
+
+std::unique_ptr<ui::Dialog> makeBarcodePage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeFormPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeEmptyPage(SheetContext& context);
 std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context);
@@ -16,5 +19,9 @@ std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context);
 // The keyboard wedge dialog, opened by the settings page: its OK writes the template at
 // once. Returns 1 for OK, 0 for Cancel.
 INT_PTR showKeyboardWedgeDialog(HINSTANCE instance, HWND owner, Template& t);
+
+// A symbology dialog, opened by the barcode page: its OK writes the template at once.
+// Returns 1 for OK, 0 for Cancel.
+INT_PTR showSymbologyDialog(HINSTANCE instance, HWND owner, Template& t, const SymbologyDialogInfo& info);
 
 }  // namespace k60::editor
