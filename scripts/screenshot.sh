@@ -91,6 +91,13 @@ if [[ -f "$editor" ]]; then
   show_editor settings page 4
   show_editor wedge click 201   # the keyboard wedge button
   close_dialog
+  show_editor barcode page 3
+  show_editor code39 click 201    # the symbology dialogs' buttons
+  close_dialog
+  show_editor codabar click 207
+  close_dialog
+  show_editor industrial25 click 204
+  close_dialog
   close_dialog  # the sheet
 fi
 
