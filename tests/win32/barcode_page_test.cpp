@@ -33,14 +33,6 @@ void selectInList(HWND dialog, int id, int position) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-// The ids of the page's check boxes that are checked.
-std::set<int> checkedBoxes(HWND page) {
-  std::set<int> ids;
-  for (int id = IDC_BARCODE_CODE39; id <= IDC_BARCODE_TELEPEN; ++id)
-    if (checked(page, id)) ids.insert(id);
-  return ids;
-}
-
 // The barcode page of the open sheet (once no dialog of its own is open): `act` works on it,
 // then button `button` (0: none) is pressed.
 ModalStep onPage(std::function<void(HWND)> act, int button = 0) {
@@ -78,65 +70,46 @@ class BarcodePageTest : public ShellTest {
     EXPECT_EQ(unexpected, 0);
   }
   std::uint8_t byte(std::size_t offset) { return app.tmpl.barcode().byte(offset); }
+  std::vector<std::uint8_t> bytes() {
+    const auto b = app.tmpl.block(Block::Barcode);
+    return {b.begin(), b.end()};
+  }
 };
 
 TEST_F(BarcodePageTest, ThePageShowsTheDefaultsAndOkStoresItsControlsKeepingEveryOtherBit) {
   // Bits no control shows: byte 2 bits 3 and 0, byte 7 bits 2-0, byte 11 bits 6-5 and 1-0,
   // the low nibble of byte 20, byte 22.
-  BarcodeRecord b = app.tmpl.barcode();
-  b.setByte(2, 0x09);
-  b.setByte(7, 0x87);
-  b.setByte(11, 0x63);
-  b.setByte(20, 0x69);
-  b.setByte(22, 0x77);
+  for (auto [offset, value] : {std::pair{2, 0x09}, {7, 0x87}, {11, 0x63}, {20, 0x69}, {22, 0x77}})
+    app.tmpl.barcode().setByte(offset, static_cast<std::uint8_t>(value));
   std::set<int> shown;
-  std::wstring scanMode, redundancy, timeout, correctedTimeout;
-  int scanModes = 0, redundancies = 0;
-  std::vector<int> presentButtons;
-  edit({answerPropertySheet(IDOK, [&](HWND sheet) {
-    PropSheet_SetCurSel(sheet, nullptr, kBarcodePage);
-    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-    shown = checkedBoxes(page);
-    scanMode = itemText(page, IDC_BARCODE_SCAN_MODE);
-    redundancy = itemText(page, IDC_BARCODE_REDUNDANCY);
-    timeout = itemText(page, IDC_BARCODE_TIMEOUT);
-    scanModes = static_cast<int>(SendDlgItemMessageW(page, IDC_BARCODE_SCAN_MODE, CB_GETCOUNT, 0, 0));
-    redundancies = static_cast<int>(SendDlgItemMessageW(page, IDC_BARCODE_REDUNDANCY, CB_GETCOUNT, 0, 0));
-    for (int id = 200; id <= 224; ++id)
-      if (GetDlgItem(page, id)) presentButtons.push_back(id);
-    click(page, IDC_BARCODE_CODE39);
-    click(page, IDC_BARCODE_MSI);
-    click(page, IDC_BARCODE_READ_INVERTED);
-    click(page, IDC_BARCODE_EAN13_ADDON5);
-    click(page, IDC_BARCODE_EAN13_ADDON5);
-    selectInList(page, IDC_BARCODE_SCAN_MODE, 1);
-    selectInList(page, IDC_BARCODE_REDUNDANCY, 3);
-    type(page, IDC_BARCODE_TIMEOUT, L"3x");
-    correctedTimeout = itemText(page, IDC_BARCODE_TIMEOUT);
-    type(page, IDC_BARCODE_TIMEOUT, L"300");
-  })});
-
+  std::vector<int> buttons;
+  std::wstring lists, timeout, corrected;
+  edit({onPage([&](HWND page) {
+          for (int id = IDC_BARCODE_CODE39; id <= IDC_BARCODE_TELEPEN; ++id)
+            if (checked(page, id)) shown.insert(id);
+          for (int id = 200; id <= 224; ++id)
+            if (GetDlgItem(page, id)) buttons.push_back(id);
+          lists = itemText(page, IDC_BARCODE_SCAN_MODE) + L"|" + itemText(page, IDC_BARCODE_REDUNDANCY) + L"|" +
+                  std::to_wstring(SendDlgItemMessageW(page, IDC_BARCODE_SCAN_MODE, CB_GETCOUNT, 0, 0));
+          timeout = itemText(page, IDC_BARCODE_TIMEOUT);
+          for (int id : {IDC_BARCODE_CODE39, IDC_BARCODE_MSI, IDC_BARCODE_READ_INVERTED, 121, 121}) click(page, id);
+          selectInList(page, IDC_BARCODE_SCAN_MODE, 1);
+          selectInList(page, IDC_BARCODE_REDUNDANCY, 3);
+          type(page, IDC_BARCODE_TIMEOUT, L"3x");
+          corrected = itemText(page, IDC_BARCODE_TIMEOUT);
+          type(page, IDC_BARCODE_TIMEOUT, L"300");
+        }),
+        answerPropertySheet(IDOK)});
   EXPECT_EQ(shown, (std::set<int>{101, 104, 105, 107, 110, 111, 113, 116, 119}));
-  EXPECT_EQ(scanMode, L"Laser");
-  EXPECT_EQ(redundancy, L"无");
+  EXPECT_EQ(buttons, (std::vector<int>{201, 202, 203, 204, 205, 206, 207, 208, 209, 213, 216, 219, 223}));
+  EXPECT_EQ(lists, L"Laser|无|9");
   EXPECT_EQ(timeout, L"3");
-  EXPECT_EQ(scanModes, 9);
-  EXPECT_EQ(redundancies, 4);
-  EXPECT_EQ(presentButtons, (std::vector<int>{201, 202, 203, 204, 205, 206, 207, 208, 209, 213, 216, 219, 223}));
-  EXPECT_EQ(correctedTimeout, L"0");
+  EXPECT_EQ(corrected, L"0");
+  const std::vector<std::uint8_t> expected = {0x1B, 0xC9, 0x29, 0x00, 0x00, 0x2D, 0x54, 0x87, 0x00, 0x19, 0x3D, 0x7F,
+                                              0xFF, 0x01, 0xFE, 0x01, 0xFF, 0x01, 0xFF, 0x01, 0x19, 255,  0x77, 0x00};
+  EXPECT_EQ(bytes(), expected) << "the time-out 300 is stored as 255";
 
-  EXPECT_EQ(byte(0), 0x1B);
-  EXPECT_EQ(byte(2), 0x29);
-  EXPECT_EQ(byte(7), 0x87);
-  EXPECT_EQ(byte(11), 0x7F);
-  EXPECT_EQ(byte(20), 0x19);
-  EXPECT_EQ(byte(21), 255) << "a time-out above 255 is stored as 255";
-  EXPECT_EQ(byte(22), 0x77);
-
-  edit({answerPropertySheet(IDCANCEL, [&](HWND sheet) {
-    PropSheet_SetCurSel(sheet, nullptr, kBarcodePage);
-    timeout = itemText(PropSheet_GetCurrentPageHwnd(sheet), IDC_BARCODE_TIMEOUT);
-  })});
+  edit({onPage([&](HWND page) { timeout = itemText(page, IDC_BARCODE_TIMEOUT); }), answerPropertySheet(IDCANCEL)});
   EXPECT_EQ(timeout, L"255");
 }
 
@@ -156,31 +129,27 @@ TEST_F(BarcodePageTest, Code39OptionsSurviveACancelledSheetWhileAPageCheckBoxCha
   EXPECT_EQ(byte(0), 0x9B) << "the Code 93 click was cancelled with the sheet";
 }
 
-TEST_F(BarcodePageTest, TheLengthDialogsLabelsFollowTheModeAndOkStoresTheLengthRules) {
+TEST_F(BarcodePageTest, TheLengthDialogsLabelsFollowTheModeOkStoresTheLengthRulesAndCancelNothing) {
   std::vector<std::wstring> labels;
   std::wstring correctedFirst, keptFirst;
   auto readLabels = [&](HWND dialog) {
     labels.push_back(itemText(dialog, IDC_LENGTH_FIRST_LABEL) + L"|" + itemText(dialog, IDC_LENGTH_SECOND_LABEL));
   };
-  app.tmpl.barcode().setByte(16, 0x05);  // Matrix 25: fixed lengths 5 and 9
-  app.tmpl.barcode().setByte(17, 0x09);
   edit({onPage({}, IDC_INDUSTRIAL25_OPTIONS),
         onDialog(L"Industrial 25参数",
                  [&](HWND dialog) {
                    readLabels(dialog);
                    click(dialog, IDC_SYMBOLOGY_RADIO4);
                    readLabels(dialog);
-                   click(dialog, IDC_SYMBOLOGY_RADIO5);
-                   readLabels(dialog);
                    type(dialog, IDC_LENGTH_FIRST, L"abc");
                    correctedFirst = itemText(dialog, IDC_LENGTH_FIRST);
                    type(dialog, IDC_LENGTH_FIRST, L"200");
                    keptFirst = itemText(dialog, IDC_LENGTH_FIRST);
                    type(dialog, IDC_LENGTH_SECOND, L"150");
+                   click(dialog, IDC_SYMBOLOGY_RADIO5);
+                   readLabels(dialog);
                    click(dialog, IDC_SYMBOLOGY_RADIO3);  // start/stop pattern Matrix 25
                  }),
-        onPage({}, IDC_MATRIX25_OPTIONS),
-        onDialog(L"Matrix 25 参数", readLabels),
         onPage({}, IDC_MSI_OPTIONS),
         onDialog(L"MSI 参数",
                  [&](HWND dialog) {
@@ -191,59 +160,14 @@ TEST_F(BarcodePageTest, TheLengthDialogsLabelsFollowTheModeAndOkStoresTheLengthR
                  IDCANCEL),
         answerPropertySheet(IDCANCEL)});
   EXPECT_EQ(labels, (std::vector<std::wstring>{L"最大长度 :|最小长度 :", L"固定长度 1:|固定长度 2:",
-                                                L"最大长度 :|最小长度 :", L"固定长度 1:|固定长度 2:",
-                                                L"固定长度 1:|固定长度 2:"}));
+                                                L"最大长度 :|最小长度 :", L"固定长度 1:|固定长度 2:"}));
   EXPECT_EQ(correctedFirst, L"127");
   EXPECT_EQ(keptFirst, L"200");
   EXPECT_EQ(byte(12), 0xFF) << "maximum 127";
   EXPECT_EQ(byte(13), 127) << "minimum 150 comes down to the maximum";
   EXPECT_EQ(byte(6), 0x56);
-  EXPECT_EQ(byte(16), 0x05);
-  EXPECT_EQ(byte(17), 0x05) << "the second fixed length may not exceed the first";
   EXPECT_EQ(byte(18), 0xFF) << "the MSI dialog was cancelled";
   EXPECT_EQ(byte(19), 0x01);
-}
-
-TEST_F(BarcodePageTest, CodabarTelepenAndACancelledDialogThroughTheirButtons) {
-  app.tmpl.barcode().setByte(7, 0x85);  // Matrix 25 pattern 2, unused bits 2-0 = 5
-  std::vector<int> codabarShown;
-  auto readCodabar = [&](HWND dialog) {
-    for (int id = IDC_SYMBOLOGY_RADIO1; id <= IDC_SYMBOLOGY_RADIO5; ++id)
-      if (checked(dialog, id)) codabarShown.push_back(id);
-  };
-  bool telepenAim = false;
-  edit({onPage({}, IDC_CODABAR_OPTIONS),
-        onDialog(L"Codabar 参数",
-                 [&](HWND dialog) {
-                   readCodabar(dialog);
-                   click(dialog, IDC_SYMBOLOGY_RADIO5);
-                 }),
-        onPage({}, IDC_CODABAR_OPTIONS),
-        onDialog(L"Codabar 参数",
-                 [&](HWND dialog) {
-                   readCodabar(dialog);
-                   click(dialog, IDC_SYMBOLOGY_RADIO1);
-                 }),
-        onPage({}, IDC_TELEPEN_OPTIONS),
-        onDialog(L"Telepen 参数",
-                 [&](HWND dialog) {
-                   telepenAim = checked(dialog, IDC_SYMBOLOGY_RADIO2);
-                   click(dialog, IDC_SYMBOLOGY_RADIO1);
-                 }),
-        onPage({}, IDC_EAN13_OPTIONS),
-        onDialog(L"EAN 13 and UPCA 参数",
-                 [&](HWND dialog) {
-                   for (int id = IDC_SYMBOLOGY_BOX1; id <= IDC_SYMBOLOGY_BOX6; ++id) click(dialog, id);
-                 },
-                 IDCANCEL),
-        answerPropertySheet(IDOK)});
-  EXPECT_EQ(codabarShown, (std::vector<int>{IDC_SYMBOLOGY_RADIO1, IDC_SYMBOLOGY_RADIO5}))
-      << "the second opening shows what the first OK stored";
-  EXPECT_EQ(byte(7), 0x85) << "\"无\" clears bits 5-3 only";
-  EXPECT_TRUE(telepenAim);
-  EXPECT_EQ(byte(2), 0x02) << "\"初始 Telepen\"; the page's OK keeps it";
-  EXPECT_EQ(byte(9), 0x19);
-  EXPECT_EQ(byte(10), 0x3D) << "the cancelled dialog stored nothing";
 }
 
 }  // namespace
