@@ -168,11 +168,9 @@ TEST_F(BarcodeModelTest, LengthRules) {
       {204, 0xFF, 0x01, {}, "0", "", 0x81, 1},         // a first of 0 too; empty: 1
       {205, 0xFE, 0x01, {}, "x1", "", 0xFF, 1},        // not a number, or empty: 127
       {206, 0xFF, 0x01, {404}, "12", "12", 0x0C, 12},  // fixed lengths
-      {206, 0xFF, 0x01, {404, 405}, "12", "3", 0x8C, 3},
       {208, 0xFF, 0x01, {407}, "127", "128", 0x7F, 127},
       {208, 0x05, 0x09, {}, nullptr, nullptr, 0x05, 5},  // fixed 5 and 9 become 5 and 5
       {208, 0x85, 0x09, {}, nullptr, nullptr, 0x85, 5},
-      {204, 0x80, 0x00, {}, nullptr, nullptr, 0x81, 1},
   };
   for (const Case& c : cases) {
     setRecord(kDefaults);
