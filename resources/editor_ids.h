@@ -114,6 +114,67 @@
 #define IDC_LOOKUP_NO_MATCH         702
 
 // Barcode page BARCODESETTINGDLG and its symbology dialogs.
+// Page check boxes 101..123 enable one symbology each (112 is not used); button 1nn+100
+// opens the options of symbology 1nn.
+#define IDC_BARCODE_CODE39              101
+#define IDC_BARCODE_ITALIAN_PHARMACODE  102
+#define IDC_BARCODE_FRENCH_PHARMACODE   103
+#define IDC_BARCODE_INDUSTRIAL25        104
+#define IDC_BARCODE_INTERLEAVE25        105
+#define IDC_BARCODE_MATRIX25            106
+#define IDC_BARCODE_CODABAR             107
+#define IDC_BARCODE_MSI                 108
+#define IDC_BARCODE_PLESSEY             109
+#define IDC_BARCODE_CODE93              110
+#define IDC_BARCODE_CODE128             111
+#define IDC_BARCODE_UPCE                113
+#define IDC_BARCODE_UPCE_ADDON2         114
+#define IDC_BARCODE_UPCE_ADDON5         115
+#define IDC_BARCODE_EAN8                116
+#define IDC_BARCODE_EAN8_ADDON2         117
+#define IDC_BARCODE_EAN8_ADDON5         118
+#define IDC_BARCODE_EAN13_UPCA          119
+#define IDC_BARCODE_EAN13_ADDON2        120
+#define IDC_BARCODE_EAN13_ADDON5        121
+#define IDC_BARCODE_READ_INVERTED       122
+#define IDC_BARCODE_TELEPEN             123
+#define IDC_CODE39_OPTIONS              201
+#define IDC_ITALIAN_PHARMACODE_OPTIONS  202
+#define IDC_FRENCH_PHARMACODE_OPTIONS   203
+#define IDC_INDUSTRIAL25_OPTIONS        204
+#define IDC_INTERLEAVE25_OPTIONS        205
+#define IDC_MATRIX25_OPTIONS            206
+#define IDC_CODABAR_OPTIONS             207
+#define IDC_MSI_OPTIONS                 208
+#define IDC_PLESSEY_OPTIONS             209
+#define IDC_UPCE_OPTIONS                213
+#define IDC_EAN8_OPTIONS                216
+#define IDC_EAN13_OPTIONS               219
+#define IDC_TELEPEN_OPTIONS             223
+#define IDC_BARCODE_TIMEOUT             601
+#define IDC_BARCODE_SCAN_MODE           701
+#define IDC_BARCODE_REDUNDANCY          702
+
+// The thirteen symbology dialogs share one set of ids: what each control means is the
+// dialog's table (editor/symbology_dialogs.cpp). Radio groups are consecutive, in value order.
+#define IDC_SYMBOLOGY_BOX1              101
+#define IDC_SYMBOLOGY_BOX2              102
+#define IDC_SYMBOLOGY_BOX3              103
+#define IDC_SYMBOLOGY_BOX4              104
+#define IDC_SYMBOLOGY_BOX5              105
+#define IDC_SYMBOLOGY_BOX6              106
+#define IDC_SYMBOLOGY_RADIO1            401
+#define IDC_SYMBOLOGY_RADIO2            402
+#define IDC_SYMBOLOGY_RADIO3            403
+#define IDC_SYMBOLOGY_RADIO4            404
+#define IDC_SYMBOLOGY_RADIO5            405
+#define IDC_SYMBOLOGY_RADIO6            406
+#define IDC_SYMBOLOGY_RADIO7            407
+#define IDC_SYMBOLOGY_RADIO8            408
+#define IDC_LENGTH_FIRST_LABEL          501
+#define IDC_LENGTH_SECOND_LABEL         502
+#define IDC_LENGTH_FIRST                601
+#define IDC_LENGTH_SECOND               602
 
 // Start-up page STARTUPDLG and the prompt-page dialogs.
 // Buttons 201..218 open the prompt-page dialogs in prompt page order; a dialog's edit box

@@ -101,6 +101,13 @@ if [[ -f "$editor" ]]; then
   show_editor settings page 4
   show_editor wedge click 201   # the keyboard wedge button
   close_dialog
+  show_editor barcode page 3
+  show_editor code39 click 201    # the symbology dialogs' buttons
+  close_dialog
+  show_editor codabar click 207
+  close_dialog
+  show_editor industrial25 click 204
+  close_dialog
   show_editor startup page 5
   show_editor prompt15 click 202   # the main menu's prompt dialog: 15-byte lines
   close_dialog

@@ -22,7 +22,7 @@ constexpr PageEntry kPages[] = {
     {L"FORMDLG", makeFormPage},
     {L"MENUDLG", makeMenuPage},
     {L"LOOKUPDLG", makeLookupPage},
-    {L"BARCODESETTINGDLG", makeEmptyPage},
+    {L"BARCODESETTINGDLG", makeBarcodePage},
     {L"SETTINGSDLG", makeSettingsPage},
     {L"STARTUPDLG", makeStartupPage},
 };
