@@ -40,6 +40,11 @@ struct LookupProblem {
   Where at;
 };
 
+// A problem of the lookup's layout (or of the columns named for it), not of a row or line.
+inline bool isLayoutProblem(const LookupProblem& problem) {
+  return problem.kind <= LookupProblem::Kind::ColumnsBeyondFields;
+}
+
 // The system's words (UTF-8; the Windows program shows them), and the English gloss that
 // k60tool adds.
 std::string problemText(const LookupProblem& problem);
