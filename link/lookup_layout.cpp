@@ -21,6 +21,10 @@ LookupLayout layoutOf(const LookupRecord& record, std::uint8_t separator, std::s
   return layout;
 }
 
+LookupLayout layoutOf(Template& t, std::size_t number) {
+  return layoutOf(t.lookup(number - 1), t.extension().separator(number - 1), number);
+}
+
 std::optional<LookupProblem> layoutFault(const LookupLayout& layout) {
   using Kind = LookupProblem::Kind;
   if (layout.fields.empty()) return LookupProblem{Kind::NoFields, {.lookup = layout.number}};

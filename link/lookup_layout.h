@@ -10,6 +10,7 @@
 
 #include "link/lookup_problems.h"
 #include "template/lookup_record.h"
+#include "template/store.h"
 
 namespace k60::link {
 
@@ -29,6 +30,9 @@ struct LookupLayout {
 // Lookup `number` (1..3) from its record and its separator byte. A field count above 8 (a
 // damaged file) is read as 8; a fixed field at offset 0 starts before the member.
 LookupLayout layoutOf(const LookupRecord& record, std::uint8_t separator, std::size_t number);
+
+// Lookup `number` (1..3) of a template (read only).
+LookupLayout layoutOf(Template& t, std::size_t number);
 
 // Why no file can be built or checked by the layout: no fields, a fixed field outside the
 // member, or a separator that is a line end.

@@ -9,7 +9,6 @@
 #include "link/lookup_checker.h"
 #include "link/lookup_file.h"
 #include "template/file_io.h"
-#include "template/lookup_record.h"
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/template_files.h"
 #include "tools/k60tool/tool.h"
@@ -32,8 +31,7 @@ void addLayoutOptions(CLI::App* cmd, LayoutArgs& args) {
 std::optional<link::LookupLayout> loadLayout(const LayoutArgs& args, std::ostream& err) {
   Template t;
   if (!loadTemplate(args.templateFile, t, err)) return std::nullopt;
-  const std::size_t index = args.lookup - 1;
-  return link::layoutOf(t.lookup(index), t.extension().separator(index), args.lookup);
+  return link::layoutOf(t, args.lookup);
 }
 
 // Every problem (the first 50 of a long list) as a message line about the file it is in.
