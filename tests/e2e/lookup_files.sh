@@ -7,6 +7,17 @@ K60TOOL=$(realpath "$1")
 . "$(dirname "$0")/e2e_lib.sh"
 cd "$WORK" || exit 1
 
+# send_lookup NAME FILE EXPECTED: k60tool lookup sends FILE to a peer, which must receive the
+# lines of EXPECTED (it writes them with CR LF).
+send_lookup() {
+  pair "$1"
+  peer "$1" --once --lookup-out "got_$1.txt"
+  "$K60TOOL" lookup --port "$1.pc" "$2" </dev/null 2>"$1.err"
+  check "lookup of $2 ends with status 0" test $? -eq 0
+  wait "$PEER_PID"
+  check "the peer receives exactly the lines of $2" cmp -s "got_$1.txt" "$3"
+}
+
 # A template with two lookups (records at file offset 8545, 19 bytes each; separators at 10498).
 # Lookup 1: member 20, a code at 1..6, a name at 8..17, a count at 19..20.
 # Lookup 2: a code of up to 6 and a name of up to 20 bytes, separated by ','.
@@ -30,12 +41,7 @@ check "lookup-file says what it built" grep -q '索引文件已生成! (lookup f
 "$K60TOOL" lookup-check --template t.atx --lookup 1 stock.txt 2>check.err
 check "the built file matches its lookup" test $? -eq 0
 
-pair fixed
-peer fixed --once --lookup-out got_fixed.txt
-"$K60TOOL" lookup --port fixed.pc stock.txt </dev/null 2>fixed.err
-check "lookup of the built file ends with status 0" test $? -eq 0
-wait "$PEER_PID"
-check "the peer receives exactly its lines" cmp -s got_fixed.txt expected_fixed.txt
+send_lookup fixed stock.txt expected_fixed.txt
 
 # UTF-8 with LF ends through standard input, for the separator lookup.
 printf 'B2,\xe6\xa2\xa8\nA1,"\xe4\xb8\xad\xe6\x96\x87 ""x"""\n' >names.csv
@@ -43,12 +49,7 @@ printf 'B2,\xc0\xe6\r\nA1,\xd6\xd0\xce\xc4 "x"\r\n' >expected_sep.txt
 "$K60TOOL" lookup-file --template t.atx --lookup 2 - -o names.txt <names.csv 2>sep_build.err
 check "lookup-file from standard input ends with status 0" test $? -eq 0
 check "the separator lookup's file is the one worked out by hand" cmp -s names.txt expected_sep.txt
-pair sep
-peer sep --once --lookup-out got_sep.txt
-"$K60TOOL" lookup --port sep.pc names.txt </dev/null 2>sep.err
-check "lookup of the separated file ends with status 0" test $? -eq 0
-wait "$PEER_PID"
-check "the peer receives the separated lines" cmp -s got_sep.txt expected_sep.txt
+send_lookup sep names.txt expected_sep.txt
 
 # A name too long for its field: refused, row and column named, nothing written.
 printf 'A1,short\nA2,a name far too long\n' >long.csv

@@ -5,24 +5,19 @@
 #include <string>
 
 #include "link/lookup_builder.h"
+#include "tests/support/lookup_fixtures.h"
 
 namespace k60::link {
 namespace {
 
 using Kind = LookupProblem::Kind;
 
-// Member of 20 bytes: a code at 1..6, a name at 8..17, a count at 19..20; bytes 7 and 18 are
-// covered by no field.
-const LookupLayout kFixed{1, 0, 20, {{0, 6}, {7, 10}, {18, 2}}};
-// Fields of at most 6, 10 and 3 bytes joined by '|'.
-const LookupLayout kSeparated{2, '|', 0, {{0, 6}, {0, 10}, {0, 3}}};
-
-std::span<const std::uint8_t> bytesOf(std::string_view s) {
-  return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
+const LookupLayout& kFixed = test::kFixedLayout;
+const LookupLayout& kSeparated = test::kSeparatedLayout;
+using test::spanOf;
 
 std::string built(std::string_view csv, const LookupLayout& layout, const CsvOptions& options = {}) {
-  const BuiltLookup result = buildLookupFile(bytesOf(csv), layout, options);
+  const BuiltLookup result = buildLookupFile(spanOf(csv), layout, options);
   for (const auto& p : result.problems) ADD_FAILURE() << problemGloss(p);
   return std::string(result.bytes.begin(), result.bytes.end());
 }
@@ -62,7 +57,7 @@ TEST(LookupBuilder, Utf8ByteOrderMarkIsDroppedAndEncodingCanBeNamed) {
   EXPECT_EQ(built("\xD6\xD0\xCE\xC4", kSeparated, gb), "\xD6\xD0\xCE\xC4||\r\n");
   CsvOptions utf8;
   utf8.encoding = CsvEncoding::Utf8;
-  const BuiltLookup wrong = buildLookupFile(bytesOf("\xD6\xD0\xCE\xC4"), kSeparated, utf8);
+  const BuiltLookup wrong = buildLookupFile(spanOf("\xD6\xD0\xCE\xC4"), kSeparated, utf8);
   ASSERT_EQ(wrong.problems.size(), 1u);
   EXPECT_EQ(wrong.problems[0].kind, Kind::NoGbForm);
 }
@@ -72,7 +67,7 @@ TEST(LookupBuilder, TruncateCutsAtACharacterBoundaryAndCountsTheCuts) {
   options.truncate = true;
   // "a苹果苹果苹" is 11 bytes: 10 would split the last character, so 9 stay.
   const std::string csv = "ABCDEFGH,a\xC6\xBB\xB9\xFB\xC6\xBB\xB9\xFB\xC6\xBB,1\n";
-  const BuiltLookup result = buildLookupFile(bytesOf(csv), kFixed, options);
+  const BuiltLookup result = buildLookupFile(spanOf(csv), kFixed, options);
   EXPECT_TRUE(result.ok());
   EXPECT_EQ(result.cut, 2u);
   EXPECT_EQ(std::string(result.bytes.begin(), result.bytes.end()),
@@ -126,7 +121,7 @@ TEST(LookupBuilder, EveryRefusalNamesItsPlaceAndBuildsNothing) {
       {"columns", kFixed, "a\n", columns, Kind::ColumnsBeyondFields, {.lookup = 1, .limit = 3}, nullptr},
   };
   for (const auto& c : cases) {
-    const BuiltLookup result = buildLookupFile(bytesOf(c.csv), c.layout, c.options);
+    const BuiltLookup result = buildLookupFile(spanOf(c.csv), c.layout, c.options);
     EXPECT_TRUE(result.bytes.empty()) << c.what;
     EXPECT_EQ(result.lines, 0u) << c.what;
     ASSERT_EQ(result.problems.size(), 1u) << c.what << ": " << (result.problems.empty() ? "" : problemGloss(result.problems.back()));
@@ -142,7 +137,7 @@ TEST(LookupBuilder, EveryRefusalNamesItsPlaceAndBuildsNothing) {
 }
 
 TEST(LookupBuilder, EveryBadRowIsNamedInOrder) {
-  const BuiltLookup result = buildLookupFile(bytesOf("ABCDEFG,x\nok\nA,\xF0\x9F\x98\x80\n"), kFixed, {});
+  const BuiltLookup result = buildLookupFile(spanOf("ABCDEFG,x\nok\nA,\xF0\x9F\x98\x80\n"), kFixed, {});
   ASSERT_EQ(result.problems.size(), 2u);
   EXPECT_EQ(problemsText(result.problems, 1),
             "CSV文件第1行第1列: 超过字段1的长度6字节!\n... 共2处");
@@ -152,12 +147,7 @@ TEST(LookupBuilder, EveryBadRowIsNamedInOrder) {
 TEST(LookupLayout, ReadsTheRecordAndSaysItInAFewWords) {
   std::array<std::uint8_t, LookupRecord::kSize> bytes{};
   LookupRecord record(bytes);
-  record.setMemberLength(20);
-  record.setFieldCount(2);
-  record.setFieldOffset(0, 1);
-  record.setFieldLength(0, 6);
-  record.setFieldOffset(1, 8);
-  record.setFieldLength(1, 10);
+  test::setLookup(record, 20, {{1, 6}, {8, 10}});
   const LookupLayout fixed = layoutOf(record, 0, 1);
   ASSERT_EQ(fixed.fields.size(), 2u);
   EXPECT_EQ(fixed.fields[1].offset, 7u);

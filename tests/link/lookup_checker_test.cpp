@@ -3,18 +3,16 @@
 
 #include "link/lookup_builder.h"
 #include "link/lookup_checker.h"
+#include "tests/support/lookup_fixtures.h"
 
 namespace k60::link {
 namespace {
 
 using Kind = LookupProblem::Kind;
 
-const LookupLayout kFixed{1, 0, 20, {{0, 6}, {7, 10}, {18, 2}}};
-const LookupLayout kSeparated{2, '|', 0, {{0, 6}, {0, 10}, {0, 3}}};
-
-std::span<const std::uint8_t> bytesOf(std::string_view s) {
-  return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-}
+const LookupLayout& kFixed = test::kFixedLayout;
+const LookupLayout& kSeparated = test::kSeparatedLayout;
+using test::spanOf;
 
 struct Seen {
   Kind kind;
@@ -23,7 +21,7 @@ struct Seen {
 
 std::vector<Seen> seen(std::string_view file, const LookupLayout& layout) {
   std::vector<Seen> out;
-  for (const auto& p : checkLookupFile(bytesOf(file), layout)) out.push_back({p.kind, p.at.line, p.at.field, p.at.actual});
+  for (const auto& p : checkLookupFile(spanOf(file), layout)) out.push_back({p.kind, p.at.line, p.at.field, p.at.actual});
   return out;
 }
 
@@ -34,7 +32,7 @@ bool operator==(const Seen& a, const Seen& b) {
 TEST(LookupChecker, BuiltFilesMatchTheirLayout) {
   const std::string csv = "A001,\"\xe8\x8b\xb9\xe6\x9e\x9c, \xe7\xba\xa2\",12\r\nB2,,\r\n";
   for (const LookupLayout* layout : {&kFixed, &kSeparated}) {
-    const BuiltLookup file = buildLookupFile(bytesOf(csv), *layout, {});
+    const BuiltLookup file = buildLookupFile(spanOf(csv), *layout, {});
     ASSERT_TRUE(file.ok());
     EXPECT_TRUE(checkLookupFile(file.bytes, *layout).empty());
   }
@@ -59,13 +57,13 @@ TEST(LookupChecker, SeparatedLinesNeedTheirFieldsAndLengths) {
   EXPECT_EQ(seen(file, kSeparated), (std::vector<Seen>{{Kind::WrongFieldCount, 2, 0, 2},
                                                         {Kind::LineFieldTooLong, 3, 2, 11},
                                                         {Kind::WrongFieldCount, 4, 0, 4}}));
-  const auto problems = checkLookupFile(bytesOf("A1|x\r\n"), kSeparated);
+  const auto problems = checkLookupFile(spanOf("A1|x\r\n"), kSeparated);
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problemText(problems[0]), "索引文件第1行有2个字段，不是3个!");
 }
 
 TEST(LookupChecker, ALayoutWithoutFieldsIsTheOneProblem) {
-  const auto problems = checkLookupFile(bytesOf("abc\r\n"), LookupLayout{3, 0, 0, {}});
+  const auto problems = checkLookupFile(spanOf("abc\r\n"), LookupLayout{3, 0, 0, {}});
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0].kind, Kind::NoFields);
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "template/template.h"
+#include "tests/support/lookup_fixtures.h"
 #include "tests/tools/tool_test_fixture.h"
 
 namespace {
@@ -18,17 +19,8 @@ ByteVec bytes(std::string_view s) { return ByteVec(s.begin(), s.end()); }
 k60::Template lookupTemplate() {
   k60::Template t;
   k60::resetToDefaults(t);
-  auto fixed = t.lookup(0);
-  fixed.setMemberLength(12);
-  fixed.setFieldCount(2);
-  fixed.setFieldOffset(0, 1);
-  fixed.setFieldLength(0, 4);
-  fixed.setFieldOffset(1, 6);
-  fixed.setFieldLength(1, 7);
-  auto separated = t.lookup(1);
-  separated.setFieldCount(2);
-  separated.setFieldLength(0, 4);
-  separated.setFieldLength(1, 6);
+  k60::test::setLookup(t.lookup(0), 12, {{1, 4}, {6, 7}});
+  k60::test::setLookup(t.lookup(1), 0, {{1, 4}, {1, 6}});
   t.extension().setSeparator(1, ';');
   return t;
 }

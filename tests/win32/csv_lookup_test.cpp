@@ -6,6 +6,7 @@
 
 #include "resources/resource_ids.h"
 #include "template/template.h"
+#include "tests/support/lookup_fixtures.h"
 #include "tests/win32/transfer_test_support.h"
 
 namespace k60::shell::testsupport {
@@ -48,18 +49,9 @@ class CsvLookupTest : public TransferTest {
     TransferTest::SetUp();
     // Lookup 1 has no fields; lookup 2 holds a code of up to 4 and a name of up to 6 bytes
     // separated by ','; lookup 3: member 8, a code at 1..3 and a name at 5..8.
-    auto separated = app.tmpl.lookup(1);
-    separated.setFieldCount(2);
-    separated.setFieldLength(0, 4);
-    separated.setFieldLength(1, 6);
+    k60::test::setLookup(app.tmpl.lookup(1), 0, {{1, 4}, {1, 6}});
     app.tmpl.extension().setSeparator(1, ',');
-    auto fixed = app.tmpl.lookup(2);
-    fixed.setMemberLength(8);
-    fixed.setFieldCount(2);
-    fixed.setFieldOffset(0, 1);
-    fixed.setFieldLength(0, 3);
-    fixed.setFieldOffset(1, 5);
-    fixed.setFieldLength(1, 4);
+    k60::test::setLookup(app.tmpl.lookup(2), 8, {{1, 3}, {5, 4}});
     port.onWrite = [](link::test::ScriptedPort& p, std::span<const std::uint8_t>) { p.reply("ACK\r"); };
   }
   void writeCsv(std::string_view text) { k60::test::writeWholeFile(file.path, k60::test::asBytes(text)); }
