@@ -37,7 +37,10 @@ class RowBuilder {
     if (!fits) return;
     const auto line = layout_.fixedLength() ? placed(texts, row.number) : joined(texts);
     if (!line) return;
-    if (line->size() > kMaxLookupLineBytes) return problem(Kind::RowTooLong, {.row = row.number, .actual = line->size()});
+    if (line->size() > kMaxLookupLineBytes) {
+      refuse(Kind::RowTooLong, {.row = row.number, .actual = line->size()});
+      return;
+    }
     out_.bytes.insert(out_.bytes.end(), line->begin(), line->end());
     out_.bytes.insert(out_.bytes.end(), {'\r', '\n'});
     ++out_.lines;
@@ -56,9 +59,9 @@ class RowBuilder {
         column != 0 && column <= row.fields.size() ? std::string_view(row.fields[column - 1]) : std::string_view();
     const LookupProblem::Where at{.row = row.number, .column = column, .field = k + 1};
     const auto gb = utf8_ ? utf8ToGb(raw) : std::optional<std::string>(raw);
-    if (!gb || !isGb2312Text(bytesOf(*gb))) return problem(Kind::NoGbForm, at), false;
+    if (!gb || !isGb2312Text(bytesOf(*gb))) return refuse(Kind::NoGbForm, at);
     if (!layout_.fixedLength() && gb->find(char(layout_.separator)) != std::string::npos)
-      return problem(Kind::SeparatorInField, at), false;
+      return refuse(Kind::SeparatorInField, at);
     const std::size_t limit = layout_.fields[k].length;
     text = *gb;
     if (text.size() <= limit) return true;
@@ -70,7 +73,7 @@ class RowBuilder {
     LookupProblem::Where over = at;
     over.limit = limit;
     over.actual = text.size();
-    return problem(Kind::FieldTooLong, over), false;
+    return refuse(Kind::FieldTooLong, over);
   }
 
   // Each field padded to its length at its offset; a byte that two fields place differently
@@ -83,8 +86,10 @@ class RowBuilder {
       for (std::size_t j = 0; j < f.length; ++j) {
         const char b = j < texts[k].size() ? texts[k][j] : ' ';
         std::size_t& by = owner[f.offset + j];
-        if (by != 0 && line[f.offset + j] != b)
-          return problem(Kind::FieldsDisagree, {.row = row, .field = k + 1, .other = by}), std::nullopt;
+        if (by != 0 && line[f.offset + j] != b) {
+          refuse(Kind::FieldsDisagree, {.row = row, .field = k + 1, .other = by});
+          return std::nullopt;
+        }
         line[f.offset + j] = b;
         by = k + 1;
       }
@@ -98,7 +103,11 @@ class RowBuilder {
     return line;
   }
 
-  void problem(Kind kind, LookupProblem::Where at) { out_.problems.push_back({kind, at}); }
+  // Records why the row cannot be built; false, for the checks that end there.
+  bool refuse(Kind kind, LookupProblem::Where at) {
+    out_.problems.push_back({kind, at});
+    return false;
+  }
 
   const LookupLayout& layout_;
   const CsvOptions& options_;
