@@ -43,6 +43,11 @@ inline constexpr std::string_view kLookupConvertQuestionFormat =
     "索引文件是UTF-8文本(第%d行不是GB2312)。\n要转换成GB2312再下载吗?";
 // Line %d has a character without a GB2312 form (or is not UTF-8): nothing is sent.
 inline constexpr std::string_view kLookupNoGbFormFormat = "索引文件第%d行有不能转换成GB2312的字符，不能下载!";
+// A lookup file built from CSV (%d: how many texts were cut to their field's length), and a
+// lookup file that matches its lookup's layout (%d: the lookup, 1..3).
+inline constexpr std::string_view kLookupFileBuilt = "索引文件已生成!";
+inline constexpr std::string_view kLookupTextsCutFormat = "有%d个字段被截断。";
+inline constexpr std::string_view kLookupFileMatchesFormat = "索引文件符合第%d个索引的格式。";
 
 // Data collection.
 inline constexpr std::string_view kCannotCreateFile = "打开/创建文件失败!";

@@ -36,5 +36,11 @@
 #define IDC_COM_PORT                701
 #define IDC_COM_BAUD_RATE           702
 
+// CsvLookupDlg: which lookup's layout builds a lookup file from a CSV file, that layout in
+// words, and whether the first row is a header.
+#define IDC_CSV_HEADER              111
+#define IDC_CSV_LAYOUT              511
+#define IDC_CSV_LOOKUP              711
+
 // The progress dialog ProgressDlg: its text line.
 #define IDC_PROGRESS_TEXT           1001

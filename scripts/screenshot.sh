@@ -7,6 +7,8 @@
 #   OUT-form-page.png, OUT-menu-page.png, OUT-settings.png ... the property sheet (Edit)
 #                  on its pages and the dialogs their buttons open, one OUT-NAME.png each
 #                  (only when the build tree holds k60_show_editor.exe, which opens them)
+#   OUT-csv-lookup.png the lookup file download of a CSV file: the dialog that asks which
+#                  lookup's layout builds the lookup file
 #   OUT-form.png   the example application opened with Ctrl+O and run on the simulator: a
 #                  form with typed data and the cursor, and
 #   OUT-scan.png   the same form after a barcode scan typed on the PC keyboard (both only
@@ -115,6 +117,18 @@ if [[ -f "$editor" ]]; then
   close_dialog
   close_dialog  # the sheet
 fi
+
+# "下载索引文件" > "通过RS-232或IrDA..." with a CSV file: the dialog that picks the lookup.
+csv=$(dirname "$out")/products.csv
+printf 'code,name\r\nA001,apple\r\n' >"$csv"
+xdotool mousemove --window "$window" --sync 40 120 click 3
+sleep 0.5
+xdotool key Up Up Up Up Right Return
+sleep 1
+xdotool type --delay 20 "$(winpath "$csv")"
+xdotool key Return
+shot "${out%.png}-csv-lookup.png"
+close_dialog
 
 if [[ -n "$example" ]]; then
   # A click on the housing (no key) gives the program the keyboard; then Ctrl+O.

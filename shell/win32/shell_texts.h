@@ -22,6 +22,7 @@ struct Filter {
 };
 inline constexpr Filter kSaveAsFilter = {"应用程序模板 (*.ATX)", "*.ATX"};
 inline constexpr Filter kLookupFileFilter = {"索引文本文件 {*.TXT}", "*.TXT"};
+inline constexpr Filter kCsvFileFilter = {"CSV文件 {*.CSV}", "*.CSV"};
 inline constexpr Filter kCollectedDataFilter = {"文本文件 {*.TXT}", "*.TXT"};
 inline constexpr Filter kAllFilesFilter = {"All files {*.*}", "*.*"};
 

@@ -13,6 +13,7 @@
 #include "link/port_setup.h"
 #include "link/system_clock.h"
 #include "link/system_serial_port.h"
+#include "shell/win32/csv_lookup.h"
 #include "shell/win32/link_ui_win32.h"
 #include "shell/win32/transfer_dialogs.h"
 #include "template/win32/utf16_text.h"
@@ -85,12 +86,17 @@ void downloadProgram(AppState& app, link::Transport transport) {
 void downloadLookupFile(AppState& app, link::Transport transport) {
   const auto path = chooseLookupFile(GetActiveWindow(), app.lookupFileName);
   if (!path) return;
+  // A CSV file is sent only as the whole lookup file built from it.
+  std::optional<std::vector<std::uint8_t>> built;
+  if (isCsvFile(*path) && !(built = lookupFileFromCsv(app, *path))) return;
   const auto choice = choiceOf(app, transport, link::MessageIcon::Exclamation);
   if (!choice) return;
   LinkSession session(app);
   auto ctx = session.context(app);
-  // A file in UTF-8 would show garbage on the terminal: the user is asked whether to convert it.
-  link::downloadLookupFile(ctx, *choice, utf16ToUtf8(path->c_str()), link::LookupEncoding::Ask);
+  if (built)
+    link::downloadLookupBytes(ctx, *choice, std::move(*built), link::LookupEncoding::Gb2312);
+  else  // a file in UTF-8 would show garbage on the terminal: the user is asked whether to convert it
+    link::downloadLookupFile(ctx, *choice, utf16ToUtf8(path->c_str()), link::LookupEncoding::Ask);
   discardQueuedInput();
 }
 

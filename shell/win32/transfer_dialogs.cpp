@@ -15,7 +15,7 @@ OPENFILENAMEW textFileDialog(HWND owner, const wchar_t* filter, std::wstring& bu
 }  // namespace
 
 std::optional<std::wstring> chooseLookupFile(HWND owner, std::wstring& name) {
-  const std::wstring filter = filterList({text::kLookupFileFilter, text::kAllFilesFilter});
+  const std::wstring filter = filterList({text::kLookupFileFilter, text::kCsvFileFilter, text::kAllFilesFilter});
   std::wstring buffer = name;
   buffer.resize(kPathBufferChars, L'\0');
   OPENFILENAMEW ofn = textFileDialog(owner, filter.c_str(), buffer);

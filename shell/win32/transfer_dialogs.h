@@ -8,8 +8,8 @@
 
 namespace k60::shell {
 
-// Open dialog for a lookup file ("索引文本文件 {*.TXT}", then all files; default extension
-// TXT). Starts with `name` and keeps the choice in it for the next time. The chosen path,
+// Open dialog for a lookup file ("索引文本文件 {*.TXT}", then "CSV文件 {*.CSV}" and all
+// files; default extension TXT). Starts with `name` and keeps the choice in it for the next time. The chosen path,
 // or nothing when the user cancelled.
 std::optional<std::wstring> chooseLookupFile(HWND owner, std::wstring& name);
 

@@ -270,7 +270,7 @@ TEST_F(TransferTest, LookupFileIsSentLineByLineAndItsNameIsKeptForNextTime) {
   runCommand(IDM_DOWNLOAD_LOOKUP_SERIAL, {answerFileDialog(file.path, true, &dialog), answerMessageBox(IDOK, &done)});
   EXPECT_EQ(done.text, L"下载完毕!");
   EXPECT_EQ(dialog.owner, main);
-  EXPECT_EQ(dialog.filters, (std::vector<std::wstring>{L"索引文本文件 {*.TXT}", L"All files {*.*}"}));
+  EXPECT_EQ(dialog.filters, (std::vector<std::wstring>{L"索引文本文件 {*.TXT}", L"CSV文件 {*.CSV}", L"All files {*.*}"}));
   const auto writes = port.writes();
   ASSERT_EQ(writes.size(), 4u);
   EXPECT_EQ(writes[1], (Bytes{'1', '2', '3', 0x00, 0x96, 0x0D}));

@@ -18,6 +18,8 @@ void addConvertCommand(CLI::App& app, Context& ctx);
 void addImageCommand(CLI::App& app, Context& ctx);
 void addDownloadCommand(CLI::App& app, Context& ctx);
 void addLookupCommand(CLI::App& app, Context& ctx);
+void addLookupFileCommand(CLI::App& app, Context& ctx);
+void addLookupCheckCommand(CLI::App& app, Context& ctx);
 void addCollectCommand(CLI::App& app, Context& ctx);
 void addPeerCommand(CLI::App& app, Context& ctx);
 void addSimulateCommand(CLI::App& app, Context& ctx);

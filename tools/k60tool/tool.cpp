@@ -43,6 +43,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   addImageCommand(app, ctx);
   addDownloadCommand(app, ctx);
   addLookupCommand(app, ctx);
+  addLookupFileCommand(app, ctx);
+  addLookupCheckCommand(app, ctx);
   addCollectCommand(app, ctx);
   addPeerCommand(app, ctx);
   addSimulateCommand(app, ctx);
