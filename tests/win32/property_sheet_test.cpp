@@ -76,6 +76,29 @@ TEST_F(PropertySheetTest, EditShowsSixTabsAndOkWithoutAnEditChangesNoByteButMark
   EXPECT_EQ(simulator().state(), sim::SimulatorState::MainPage);
 }
 
+// Controls that reach past the tabs' display area are cut off: every page must show whole.
+TEST_F(PropertySheetTest, EveryPageShowsWholeInsideTheSheet) {
+  std::vector<std::string> cut;
+  edit({answerPropertySheet(IDCANCEL, [&](HWND sheet) {
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    for (int index = 0; index < 6; ++index) {
+      HWND page = showPage(sheet, index);
+      RECT shown;
+      GetWindowRect(tabs, &shown);
+      TabCtrl_AdjustRect(tabs, FALSE, &shown);
+      for (HWND c = GetWindow(page, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(c, &r);
+        if (r.right > shown.right + 1 || r.bottom > shown.bottom + 1)
+          cut.push_back("page " + std::to_string(index) + " control " + std::to_string(GetDlgCtrlID(c)) + " at " +
+                        std::to_string(r.right) + "," + std::to_string(r.bottom) + " past " +
+                        std::to_string(shown.right) + "," + std::to_string(shown.bottom));
+      }
+    }
+  })});
+  EXPECT_TRUE(cut.empty()) << cut.front() << " and " << cut.size() - 1 << " more";
+}
+
 // Edits the settings page through its controls; the password box is read at once.
 void editSettings(HWND sheet, std::wstring* passwordShown) {
   HWND page = showPage(sheet, kSettingsPage);

@@ -1,6 +1,7 @@
 // The shared dialog procedure of the program's dialogs and property-sheet pages.
 #include "ui/win32/dialog.h"
 
+#include "ui/win32/sheet_fit.h"
 #include "ui/win32/window_data.h"
 
 namespace k60::ui {
@@ -35,10 +36,16 @@ INT_PTR CALLBACK Dialog::modalProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
   return dispatch(dialogData<Dialog>(hwnd), msg, wParam, lParam);
 }
 
-// A page gets its PROPSHEETPAGE, whose lParam is the object.
+// A page gets its PROPSHEETPAGE, whose lParam is the object. Its window still has its
+// template's size, in its own font: the size the sheet must give it.
 INT_PTR CALLBACK Dialog::pageProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_INITDIALOG)
-    return reinterpret_cast<Dialog*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam)->attach(hwnd);
+  if (msg == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<Dialog*>(reinterpret_cast<const PROPSHEETPAGEW*>(lParam)->lParam);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    self->pageSize_ = SIZE{r.right, r.bottom};
+    return self->attach(hwnd);
+  }
   return dispatch(dialogData<Dialog>(hwnd), msg, wParam, lParam);
 }
 
@@ -62,6 +69,10 @@ INT_PTR Dialog::dispatch(Dialog* self, UINT msg, WPARAM wParam, LPARAM lParam) {
         const bool applied = self->onApplyOrRefuse();
         SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, applied ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
         return TRUE;
+      }
+      if (header->code == PSN_SETACTIVE) {
+        fitSheetToPage(GetParent(self->hwnd_), self->hwnd_, self->pageSize_);
+        return FALSE;  // the page may be shown
       }
       if (header->code == PSN_QUERYCANCEL) {
         SetWindowLongPtrW(self->hwnd_, DWLP_MSGRESULT, FALSE);  // the cancel is allowed

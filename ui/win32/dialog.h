@@ -58,6 +58,7 @@ class Dialog {
   HWND hwnd_ = nullptr;
   HINSTANCE instance_ = nullptr;
   bool modal_ = false;
+  SIZE pageSize_ = {};  // a page's size in pixels, as its template makes it
 };
 
 }  // namespace k60::ui
