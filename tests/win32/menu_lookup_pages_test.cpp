@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include "template/lookup_record.h"
 #include "template/menu_record.h"
 #include "tests/support/test_support.h"
-#include "tests/win32/modal_driver.h"
 #include "tests/win32/sheet_driver.h"
 #include "tests/win32/shell_fixture.h"
 
@@ -23,153 +21,99 @@ namespace {
 constexpr int kMenuPage = 1;
 constexpr int kLookupPage = 2;
 constexpr int kSettingsPage = 4;
+constexpr const wchar_t* kSheetTitle = L"应用程序模板";
+constexpr const wchar_t* kWedgeTitle = L"键盘接口设置";
 
 using k60::test::storeOf;
-
-std::vector<std::uint8_t> blockOf(Template& t, Block b) {
-  const auto bytes = t.block(b);
-  return {bytes.begin(), bytes.end()};
-}
 
 bool enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
 bool checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
 
-// What the menu edits showed as they were made.
-struct MenuSeen {
-  std::wstring title, item;
-  bool passEnabled = true;
-};
+// Lookup `lookup` in separator mode with `separator` and the field lengths given.
+void typeSeparatorLayout(HWND page, int lookup, const wchar_t* separator, const std::vector<const wchar_t*>& lengths) {
+  selectInList(page, IDC_LOOKUP_NAME, lookup);
+  selectInList(page, IDC_LOOKUP_FIELD_COUNT, static_cast<int>(lengths.size()));
+  click(page, IDC_LOOKUP_SEPARATED);
+  SetDlgItemTextW(page, IDC_LOOKUP_SEPARATOR, separator);
+  for (std::size_t k = 0; k < lengths.size(); ++k) SetDlgItemTextW(page, IDC_LOOKUP_LENGTH + int(k), lengths[k]);
+}
 
-// Menu 3: a title one character too long, save title, the separate-files option, an item
-// one character too long for the large font and its target menu 2.
-void editMenu(HWND sheet, MenuSeen* seen) {
-  HWND page = showPage(sheet, kMenuPage);
+// Lookup 2: separator 44 with fields of 5, 10 and 2 characters, key field 3,
+// not uploadable, no-match action 3; lookup 3, shown next, keeps its own mode. Then menu 3:
+// a title one character too long, save title, the separate-files option, and item 1 one
+// character too long for the large font, going to menu 2.
+void editLookupAndMenu(HWND sheet) {
+  HWND page = showPage(sheet, kLookupPage);
+  typeSeparatorLayout(page, 1, L"44", {L"5", L"10", L"2"});
+  click(page, IDC_LOOKUP_KEY + 2);
+  click(page, IDC_LOOKUP_UPLOADABLE);
+  selectInList(page, IDC_LOOKUP_NO_MATCH, 3);
+  selectInList(page, IDC_LOOKUP_NAME, 2);
+  EXPECT_EQ(itemText(page, IDC_LOOKUP_LENGTH_LABEL), L"   长度");
+  EXPECT_FALSE(checked(page, IDC_LOOKUP_SEPARATED));
+  EXPECT_TRUE(enabled(page, IDC_LOOKUP_MEMBER_LENGTH));
+
+  page = showPage(sheet, kMenuPage);
   selectInList(page, IDC_MENU_NAME, 2);
   click(page, IDC_MENU_TITLE_ON);
   SetDlgItemTextW(page, IDC_MENU_TITLE, L"一二三四五六七八九十A");
-  seen->title = itemText(page, IDC_MENU_TITLE);
   click(page, IDC_MENU_SAVE_TITLE);
   click(page, IDC_MENU_SEPARATE_FILES);
-  seen->passEnabled = enabled(page, IDC_MENU_PASS);
+  EXPECT_FALSE(enabled(page, IDC_MENU_PASS)) << "the separate-files option drives pass";
   SetDlgItemTextW(page, IDC_MENU_ITEM_NAME, L"盘点1234567890AB");
-  seen->item = itemText(page, IDC_MENU_ITEM_NAME);
   selectInList(page, IDC_MENU_ITEM_TARGET, 12);
+  pressButton(showPage(sheet, kSettingsPage), IDC_KEYBOARD_WEDGE);
 }
 
 class MenuLookupPagesTest : public ShellTest {};
 
-TEST_F(MenuLookupPagesTest, MenuEditsReachTheTemplateOnOkAndCancelLeavesMenusAndByteEleven) {
+// The lookup page's copy is taken before the menu page and the wedge dialog change extension
+// bytes 11 and 1: its OK keeps both.
+TEST_F(MenuLookupPagesTest, EditsReachTheTemplateOnOkOnlyAndTheLookupPageKeepsExtensionBytesOneAndEleven) {
   const auto before = storeOf(app.tmpl);
-  MenuSeen seen;
-  runEdit(main, {answerPropertySheet(IDCANCEL, [&](HWND sheet) { editMenu(sheet, &seen); })});
+  runEdit(main, {onDialog(kSheetTitle, editLookupAndMenu, 0), onDialog(kWedgeTitle, {}, IDCANCEL),
+                 answerPropertySheet(IDCANCEL)});
   EXPECT_EQ(storeOf(app.tmpl), before);
 
-  runEdit(main, {answerPropertySheet(IDOK, [&](HWND sheet) { editMenu(sheet, &seen); })});
-  EXPECT_EQ(seen.title, L"一二三四五六七八九十") << "cut at 20 bytes";
-  EXPECT_EQ(seen.item, L"盘点1234567890A") << "cut at the large font's 15";
-  EXPECT_FALSE(seen.passEnabled) << "the separate-files option drives pass";
+  ASSERT_TRUE(app.tmpl.extension().wedgeCrLf());
+  runEdit(main, {onDialog(kSheetTitle, editLookupAndMenu, 0),
+                 onDialog(kWedgeTitle, [](HWND dialog) { click(dialog, IDC_WEDGE_CRLF); }), answerPropertySheet(IDOK)});
   const MenuRecord m = app.tmpl.menu(2);
   EXPECT_TRUE(m.titleOn());
-  EXPECT_EQ(m.title(), test::gb("一二三四五六七八九十"));
-  EXPECT_EQ(m.itemName(0), test::gb("盘点1234567890A"));
+  EXPECT_EQ(m.title(), test::gb("一二三四五六七八九十")) << "cut at 20 bytes";
+  EXPECT_EQ(m.itemName(0), test::gb("盘点1234567890A")) << "cut at the large font's 15";
   EXPECT_EQ(m.itemTarget(0), 12);
-  EXPECT_TRUE(m.saveTitle());
-  EXPECT_TRUE(m.pass());
-  EXPECT_TRUE(app.tmpl.extension().separateFiles());
-  EXPECT_EQ(app.tmpl.menu(0).title(), "") << "menu 1 untouched";
+  EXPECT_TRUE(m.pass()) << "saved title with the separate-files option";
+  EXPECT_EQ(app.tmpl.lookup(1).memberLength(), 19);
+  EXPECT_EQ(app.tmpl.lookup(1).keyField(), 2);
+  const ExtensionBlock e = app.tmpl.extension();
+  EXPECT_EQ(e.separator(1), 44);
+  EXPECT_FALSE(e.uploadable(1));
+  EXPECT_EQ(e.noMatchAction(1), 3);
+  EXPECT_FALSE(e.wedgeCrLf()) << "the wedge dialog's change survives";
+  EXPECT_TRUE(e.separateFiles()) << "the menu page's option survives";
 }
 
-// Lookup 2: separator 44 with three fields of 5, 10 and 2 characters.
-void editLookup(HWND sheet) {
-  HWND page = showPage(sheet, kLookupPage);
-  selectInList(page, IDC_LOOKUP_NAME, 1);
-  selectInList(page, IDC_LOOKUP_FIELD_COUNT, 3);
-  click(page, IDC_LOOKUP_SEPARATED);
-  SetDlgItemTextW(page, IDC_LOOKUP_SEPARATOR, L"44");
-  SetDlgItemTextW(page, IDC_LOOKUP_LENGTH, L"5");
-  SetDlgItemTextW(page, IDC_LOOKUP_LENGTH + 1, L"10");
-  SetDlgItemTextW(page, IDC_LOOKUP_LENGTH + 2, L"2");
-}
-
-TEST_F(MenuLookupPagesTest, LookupOkLaysOutTheSeparatorLookupAndKeepsExtensionBytesOneAndEleven) {
-  ASSERT_TRUE(app.tmpl.extension().wedgeCrLf());
-  ModalStep sheetStep = [&] {
-    HWND sheet = findDialogTitled(L"应用程序模板");
-    if (!sheet) return false;
-    editLookup(sheet);  // the lookup page's copy is taken before the options below change
-    click(showPage(sheet, kMenuPage), IDC_MENU_SEPARATE_FILES);
-    pressButton(showPage(sheet, kSettingsPage), IDC_KEYBOARD_WEDGE);
-    return true;
-  };
-  ModalStep wedge = [&] {
-    HWND dialog = findDialogTitled(L"键盘接口设置");
-    if (!dialog) return false;
-    click(dialog, IDC_WEDGE_CRLF);
-    pressButton(dialog, IDOK);
-    return true;
-  };
-  runEdit(main, {sheetStep, wedge, answerPropertySheet(IDOK)});
-
-  const LookupRecord l = app.tmpl.lookup(1);
-  EXPECT_EQ(l.fieldCount(), 3);
-  EXPECT_EQ(l.fieldOffset(0), 1);
-  EXPECT_EQ(l.fieldOffset(1), 7);
-  EXPECT_EQ(l.fieldOffset(2), 18);
-  EXPECT_EQ(l.memberLength(), 19);
-  EXPECT_EQ(app.tmpl.extension().separator(1), 44);
-  EXPECT_FALSE(app.tmpl.extension().wedgeCrLf()) << "the wedge dialog's change survives";
-  EXPECT_TRUE(app.tmpl.extension().separateFiles()) << "the menu page's option survives";
-}
-
-TEST_F(MenuLookupPagesTest, AFixedLengthLookupShownAfterASeparatorLookupShowsItsOwnLabelAndRows) {
-  app.tmpl.extension().setSeparator(0, 44);
-  app.tmpl.lookup(0).setFieldCount(2);
-  app.tmpl.lookup(1).setFieldCount(2);
-  // The label, then whether the separator radio, the member length and offset 2 are on.
-  std::vector<std::wstring> shown;
-  runEdit(main, {answerPropertySheet(IDCANCEL, [&](HWND sheet) {
-    HWND page = showPage(sheet, kLookupPage);
-    for (int lookup : {0, 1}) {
-      selectInList(page, IDC_LOOKUP_NAME, lookup);
-      shown.push_back(itemText(page, IDC_LOOKUP_LENGTH_LABEL));
-      for (int id : {IDC_LOOKUP_SEPARATED, IDC_LOOKUP_MEMBER_LENGTH, IDC_LOOKUP_OFFSET + 1})
-        shown.push_back(id == IDC_LOOKUP_SEPARATED ? (checked(page, id) ? L"on" : L"off")
-                                                   : (enabled(page, id) ? L"on" : L"off"));
-    }
-  })});
-  EXPECT_EQ(shown, (std::vector<std::wstring>{L"Max Length", L"on", L"off", L"off", L"   长度", L"off", L"on", L"on"}));
-}
-
-TEST_F(MenuLookupPagesTest, ASeparatorLayoutTooLongIsRefusedAndTheSheetStaysOnTheLookupPage) {
-  const auto lookups = blockOf(app.tmpl, Block::Lookups);
-  const auto extension = blockOf(app.tmpl, Block::Extension);
+// Three fields of 100 on lookup 3 need 302 characters: OK refuses them and the sheet stays
+// open on the lookup page, showing lookup 3.
+TEST_F(MenuLookupPagesTest, ALayoutTooLongIsRefusedAndTheSheetStaysOnTheLookupPage) {
+  const auto before = storeOf(app.tmpl);
   ModalSeen message;
-  int pageAfter = -1;
-  std::wstring lookupShown;
   runEdit(main, {answerPropertySheet(IDOK,
-                                     [&](HWND sheet) {
+                                     [](HWND sheet) {
                                        HWND page = showPage(sheet, kLookupPage);
-                                       selectInList(page, IDC_LOOKUP_NAME, 2);
-                                       selectInList(page, IDC_LOOKUP_FIELD_COUNT, 3);
-                                       click(page, IDC_LOOKUP_SEPARATED);
-                                       SetDlgItemTextW(page, IDC_LOOKUP_SEPARATOR, L"44");
-                                       for (int k = 0; k < 3; ++k) SetDlgItemTextW(page, IDC_LOOKUP_LENGTH + k, L"100");
+                                       typeSeparatorLayout(page, 2, L"44", {L"100", L"100", L"100"});
                                        selectInList(page, IDC_LOOKUP_NAME, 0);
                                        showPage(sheet, kSettingsPage);
                                      }),
-                 answerMessageBox(IDOK, &message),
-                 answerPropertySheet(IDCANCEL, [&](HWND sheet) {
+                 answerMessageBox(IDOK, &message), answerPropertySheet(IDCANCEL, [](HWND sheet) {
                    HWND page = PropSheet_GetCurrentPageHwnd(sheet);
-                   pageAfter = PropSheet_HwndToIndex(sheet, page);
-                   lookupShown = itemText(page, IDC_LOOKUP_NAME);
+                   EXPECT_EQ(PropSheet_HwndToIndex(sheet, page), kLookupPage);
+                   EXPECT_EQ(itemText(page, IDC_LOOKUP_NAME), L"第三个索引文件");
                  })});
   EXPECT_EQ(message.caption, L"错误");
-  EXPECT_NE(message.text.find(L"第三个索引文件"), std::wstring::npos) << "names the lookup";
-  EXPECT_NE(message.text.find(L"302"), std::wstring::npos) << "and its length";
-  EXPECT_EQ(pageAfter, kLookupPage);
-  EXPECT_EQ(lookupShown, L"第三个索引文件");
-  EXPECT_EQ(blockOf(app.tmpl, Block::Lookups), lookups);
-  EXPECT_EQ(blockOf(app.tmpl, Block::Extension), extension);
+  EXPECT_NE(message.text.find(L"302"), std::wstring::npos) << "names the length";
+  EXPECT_EQ(storeOf(app.tmpl), before);
 }
 
 }  // namespace

@@ -38,3 +38,19 @@ inline void runEdit(HWND main, const std::vector<ModalStep>& steps) {
 }
 
 }  // namespace k60::shell::testsupport
+
+namespace k60::shell::testsupport {
+
+// The dialog titled `title`, once it takes input (no dialog of its own open): `act` works on
+// it, then button `button` (0: none) is pressed.
+inline ModalStep onDialog(const std::wstring& title, std::function<void(HWND)> act, int button = IDOK) {
+  return [=] {
+    HWND dialog = findDialogTitled(title);
+    if (!dialog || !IsWindowEnabled(dialog)) return false;
+    if (act) act(dialog);
+    if (button) pressButton(dialog, button);
+    return true;
+  };
+}
+
+}  // namespace k60::shell::testsupport
