@@ -15,126 +15,93 @@ namespace {
 
 using k60::test::gb;
 
-class StartupModelTest : public ::testing::Test {
- protected:
-  void SetUp() override { resetToDefaults(t); }
+// Character 1's boxes as the real page drives them: a write into a box arrives at once as
+// that box's change, unless the box held that text already; a lone byte above 0x7F reads
+// back as '?', as a Unicode box shows it. The page's first fill writes the value box.
+struct PairDriver {
+  explicit PairDriver(Template& t) : page(t) { type(true, page.valueText(0)); }
 
-  // What the page does with an answer: a partner write comes back as the partner's change.
-  void typeValue(StartupPageModel& page, std::size_t i, const std::string& text) { follow(page, i, true, text); }
-  void typeText(StartupPageModel& page, std::size_t i, const std::string& text) { follow(page, i, false, text); }
-  void follow(StartupPageModel& page, std::size_t i, bool value, const std::string& text) {
-    shown[value ? 0 : 1][i] = text;
-    const PairAnswer a = value ? page.valueChanged(i, text) : page.textChanged(i, text);
+  void type(bool valueBox, const std::string& text) {
+    (valueBox ? value : chars) = text;
     ASSERT_LT(++changes, 20) << "the boxes keep writing each other";
-    if (a.self) follow(page, i, value, *a.self);
+    const PairAnswer a = valueBox ? page.valueChanged(0, text) : page.textChanged(0, text);
+    if (a.self) write(valueBox, *a.self);
     if (a.partner) {
-      follow(page, i, !value, *a.partner);
+      write(!valueBox, *a.partner);
       page.partnerWritten();
     }
   }
-  std::string value(std::size_t i) const { return shown[0][i]; }
-  std::string text(std::size_t i) const { return shown[1][i]; }
+  void write(bool valueBox, const std::string& text) {
+    const bool lone = text.size() == 1 && static_cast<unsigned char>(text[0]) > 0x7F;
+    if ((valueBox ? value : chars) != text) type(valueBox, lone ? "?" : text);
+  }
 
-  Template t;
-  std::string shown[2][2];  // [value, text][character]
+  StartupPageModel page;
+  std::string value, chars;
   int changes = 0;
 };
 
-TEST_F(StartupModelTest, AValueShowsItsCharacterAndACharacterItsValueOnce) {
-  StartupPageModel page(t);
-  typeValue(page, 0, "59");
-  EXPECT_EQ(text(0), ";");
-  EXPECT_EQ(changes, 2);
-  typeText(page, 0, "A");
-  EXPECT_EQ(value(0), "65");
-  EXPECT_EQ(page.character(0), 65);
-}
-
-TEST_F(StartupModelTest, AnEchoThatNeverCameDoesNotSwallowTheNextChange) {
-  StartupPageModel page(t);
-  EXPECT_EQ(page.valueChanged(0, "44").partner, ",");
-  page.partnerWritten();  // the text box held "," already and reported no change
-  EXPECT_EQ(page.textChanged(0, "B").partner, "66");
-}
-
-TEST_F(StartupModelTest, BadValuesLeaveTheCharacterUntilTheirCorrectionArrives) {
-  StartupPageModel fresh(t);
-  typeValue(fresh, 0, "44");  // the page's first fill
-  typeValue(fresh, 0, "300");
-  EXPECT_EQ(value(0), "44") << "the box goes back to the last number it stored";
-  EXPECT_EQ(fresh.character(0), 44);
-
-  EXPECT_EQ(fresh.valueChanged(0, "x").self, "0");
-  EXPECT_EQ(fresh.character(0), 44) << "kept until the 0 arrives as a change of its own";
-  EXPECT_EQ(fresh.valueChanged(0, "0").partner, "");
-  EXPECT_EQ(fresh.character(0), 0);
-  EXPECT_EQ(fresh.valueChanged(0, "").self, std::nullopt) << "an empty box stays empty";
-}
-
-TEST_F(StartupModelTest, ASeparatorIsOneByte) {
-  StartupPageModel page(t);
-  typeText(page, 0, gb("中"));
-  EXPECT_EQ(text(0), ",") << "a Chinese character is refused whole";
-  EXPECT_EQ(page.character(0), 44);
-  typeText(page, 0, "ab");
-  EXPECT_EQ(text(0), "a");
-  EXPECT_EQ(value(0), "97");
-  typeText(page, 0, "a" + gb("中"));
-  EXPECT_EQ(text(0), "a");
-}
-
-TEST_F(StartupModelTest, ACodeTheTextBoxCannotShowIsKept) {
-  StartupPageModel page(t);
-  EXPECT_EQ(page.valueChanged(0, "200").partner, std::string(1, '\xC8'));
-  EXPECT_EQ(page.textChanged(0, "?").partner, std::nullopt) << "the box reads the lone byte back as '?'";
-  page.partnerWritten();
-  EXPECT_EQ(page.character(0), 200);
-}
-
-struct ApplyCase {
-  int mode;
-  std::uint8_t first, second;
-  std::uint8_t byte0, byte1;
-};
-
-TEST_F(StartupModelTest, OkStoresTheSeparatorBytesByMode) {
-  for (const ApplyCase& c : {ApplyCase{0, 59, 45, 0, 0}, ApplyCase{1, 59, 45, 59, 0}, ApplyCase{2, 59, 45, 59, 45},
-                             ApplyCase{2, 59, 0, 59, 0}}) {
-    StartupPageModel page(t);
-    page.selectMode(static_cast<std::uint8_t>(c.mode));
-    typeValue(page, 0, std::to_string(c.first));
-    typeValue(page, 1, std::to_string(c.second));
-    page.apply(t);
-    EXPECT_EQ(t.startup().separatorByte(0), c.byte0) << "mode " << c.mode;
-    EXPECT_EQ(t.startup().separatorByte(1), c.byte1) << "mode " << c.mode;
+TEST(StartupModel, TheValueAndTextBoxesKeepInStep) {
+  constexpr bool V = true, T = false;
+  struct Step {
+    bool valueBox;
+    std::string typed, value, text;  // typed, then what the two boxes show
+    int code;                        // the character the page holds
+  };
+  const std::vector<std::pair<const char*, std::vector<Step>>> cases = {
+      {"a value shows its character, a character its value", {{V, "59", "59", ";", 59}, {T, "A", "65", "A", 65}}},
+      {"a partner that held its text already", {{V, "44", "44", ",", 44}, {T, "B", "66", "B", 66}}},
+      {"a number above 255 goes back to the last", {{T, "A", "65", "A", 65}, {V, "300", "65", "A", 65}}},
+      {"a letter turns the value into 0", {{V, "x", "0", "", 0}}},
+      {"an empty value box stays empty", {{V, "", "", ",", 44}}},
+      {"a separator is one byte",
+       {{T, gb("中"), "44", ",", 44}, {T, "ab", "97", "a", 97}, {T, "a" + gb("中"), "97", "a", 97}}},
+      {"a code the text box cannot show is kept", {{V, "200", "200", "?", 200}}},
+  };
+  for (const auto& [name, steps] : cases) {
+    Template t = test::defaultTemplate();
+    PairDriver boxes(t);
+    for (const Step& s : steps) {
+      boxes.type(s.valueBox, s.typed);
+      EXPECT_EQ(boxes.value, s.value) << name << ", typed " << s.typed;
+      EXPECT_EQ(boxes.chars, s.text) << name << ", typed " << s.typed;
+      EXPECT_EQ(boxes.page.character(0), s.code) << name << ", typed " << s.typed;
+    }
   }
 }
 
-// ---- Prompt-page dialogs ----
+TEST(StartupModel, OkStoresTheSeparatorBytesByMode) {
+  struct Case {
+    std::uint8_t mode, byte0, byte1;
+  };
+  for (const Case& c : {Case{0, 0, 0}, Case{1, 59, 0}, Case{2, 59, 45}}) {
+    Template t = test::defaultTemplate();
+    t.startup().setSeparator(SeparatorMode::Two, 59, 45);
+    StartupPageModel page(t);
+    page.selectMode(c.mode);
+    page.apply(t);
+    EXPECT_EQ(t.startup().separatorByte(0), c.byte0) << "mode " << int(c.mode);
+    EXPECT_EQ(t.startup().separatorByte(1), c.byte1) << "mode " << int(c.mode);
+  }
+}
 
-class PromptDialogTest : public StartupModelTest {};
-
-// Main menu and confirm; the welcome dialog likewise leaves line 4 as its opening set it.
-TEST_F(PromptDialogTest, ThreeLineDialogsLeaveTheFourthLineAsItWas) {
+// Main menu, confirm and welcome store lines 1 to 3, each cut to its slot; line 4 stays as it
+// was, or as the welcome dialog's opening set it. A typed line is cut at its page's limit,
+// never through a Chinese character.
+TEST(PromptDialogs, LinesAreCutAndThreeLineDialogsStoreLinesOneToThree) {
   for (int button : {IDC_PROMPT_WELCOME + 1, IDC_PROMPT_WELCOME + 4, IDC_PROMPT_WELCOME}) {
+    Template t = test::defaultTemplate();
     const PromptDialog& d = *promptDialogOf(button);
     t.prompt(d.page).setLine(3, "kept");
     openPromptDialog(t, d);
-    storePromptDialog(t, d, {"1", "2", "3", "4"});
-    EXPECT_EQ(t.prompt(d.page).line(2), "3");
-    EXPECT_EQ(t.prompt(d.page).line(3), d.fixedEnds ? gb("  版本 4.10  ") : "kept");
+    storePromptDialog(t, d, {"1234567890123456789", "2", "3", "4"});
+    EXPECT_EQ(t.prompt(d.page).line(0), "123456789012345") << d.resource << ": the slot keeps its terminator";
+    EXPECT_EQ(t.prompt(d.page).line(2), "3") << d.resource;
+    EXPECT_EQ(t.prompt(d.page).line(3), d.fixedEnds ? gb("  版本 4.10  ") : "kept") << d.resource;
+    EXPECT_EQ(promptLineChanged(d, "12345678901234" + gb("中")).show, "12345678901234") << d.resource;
   }
-}
-
-TEST_F(PromptDialogTest, LinesAreCutAtTheirPageLimitWithoutSplittingACharacter) {
-  const PromptDialog& main = *promptDialogOf(IDC_PROMPT_WELCOME + 1);
   const PromptDialog& utility = *promptDialogOf(IDC_PROMPT_WELCOME + 2);
-  EXPECT_EQ(promptLineChanged(main, "1234567890123456").show, "123456789012345");
-  EXPECT_EQ(promptLineChanged(main, "12345678901234" + gb("中")).show, "12345678901234");
   EXPECT_EQ(promptLineChanged(utility, "1234567890123456789" + gb("中")).show, "1234567890123456789");
-
-  storePromptDialog(t, main, {"1234567890123456789", "x", "y"});
-  EXPECT_EQ(t.prompt(PromptPageId::MainMenu).line(0), "123456789012345") << "the slot keeps its terminator";
 }
 
 }  // namespace

@@ -37,6 +37,37 @@ inline void runEdit(HWND main, const std::vector<ModalStep>& steps) {
   EXPECT_EQ(unexpected, 0);
 }
 
+
+// Types `text` into box `id` and returns what box `shown` (0: the same box) then holds.
+inline std::wstring typeInto(HWND dialog, int id, const wchar_t* text, int shown = 0) {
+  SetDlgItemTextW(dialog, id, text);
+  return itemText(dialog, shown ? shown : id);
+}
+
+// The sheet's page `index`, once no dialog of the sheet's own is open: `act` works on it, then
+// button `button` (0: none) is pressed there.
+inline ModalStep onSheetPage(int index, std::function<void(HWND)> act, int button = 0) {
+  return [=] {
+    HWND sheet = findDialogTitled(L"应用程序模板");
+    if (!sheet || !IsWindowEnabled(sheet)) return false;
+    HWND page = showPage(sheet, index);
+    if (act) act(page);
+    if (button) pressButton(page, button);
+    return true;
+  };
+}
+
+// The dialog titled `title`: `act` works on it, then `button` ends it.
+inline ModalStep answerDialogTitled(const std::wstring& title, int button, std::function<void(HWND)> act = {}) {
+  return [=] {
+    HWND dialog = findDialogTitled(title);
+    if (!dialog) return false;
+    if (act) act(dialog);
+    pressButton(dialog, button);
+    return true;
+  };
+}
+
 }  // namespace k60::shell::testsupport
 
 namespace k60::shell::testsupport {
