@@ -105,10 +105,10 @@ TEST_F(FormPageTest, PropertyDialogsCancelRestoresAndOkKeepsWhatWasTypedAsCorrec
     click(dialog, IDC_LOOKUP_FIELD_PREFIX_ON);
     typeInto(dialog, IDC_LOOKUP_FIELD_PREFIX, L"ABCDEFGHIJ");
   };
-  runEdit(main, {onSheetPage(kFormPage, {}, IDC_FORM_LINE_MORE), answerDialogTitled(L"属性", IDCANCEL, cancelled),
-                 onSheetPage(kFormPage, {}, IDC_FORM_LINE_MORE + 1), answerDialogTitled(L"属性", IDOK, advance),
+  runEdit(main, {onSheetPage(kFormPage, {}, IDC_FORM_LINE_MORE), onDialog(L"属性", cancelled, IDCANCEL),
+                 onSheetPage(kFormPage, {}, IDC_FORM_LINE_MORE + 1), onDialog(L"属性", advance, IDOK),
                  onSheetPage(kFormPage, toLookupLine, IDC_FORM_LINE_MORE + 1),
-                 answerDialogTitled(L"属性", IDOK, lookup), answerPropertySheet(IDOK)});
+                 onDialog(L"属性", lookup, IDOK), answerPropertySheet(IDOK)});
   EXPECT_EQ(opened, L"1/50");
   EXPECT_EQ(on, (std::vector<bool>{false, false, true}));
   EXPECT_EQ(form().partialMaxLength(0), 0);

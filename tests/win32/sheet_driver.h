@@ -57,21 +57,6 @@ inline ModalStep onSheetPage(int index, std::function<void(HWND)> act, int butto
   };
 }
 
-// The dialog titled `title`: `act` works on it, then `button` ends it.
-inline ModalStep answerDialogTitled(const std::wstring& title, int button, std::function<void(HWND)> act = {}) {
-  return [=] {
-    HWND dialog = findDialogTitled(title);
-    if (!dialog) return false;
-    if (act) act(dialog);
-    pressButton(dialog, button);
-    return true;
-  };
-}
-
-}  // namespace k60::shell::testsupport
-
-namespace k60::shell::testsupport {
-
 // The dialog titled `title`, once it takes input (no dialog of its own open): `act` works on
 // it, then button `button` (0: none) is pressed.
 inline ModalStep onDialog(const std::wstring& title, std::function<void(HWND)> act, int button = IDOK) {

@@ -66,7 +66,7 @@ TEST_F(StartupPageTest, APromptDialogsOkSurvivesTheSheetsCancelAndTheTerminalSho
     SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"2.盘点");
   };
   runEdit(main, {onSheetPage(kStartupPage, {}, IDC_PROMPT_WELCOME + 1),
-                 answerDialogTitled(L"主菜单 (3x15)", IDOK, typeLines), answerPropertySheet(IDCANCEL)});
+                 onDialog(L"主菜单 (3x15)", typeLines, IDOK), answerPropertySheet(IDCANCEL)});
   EXPECT_EQ(cut, L"123456789012345") << "the 16th byte is cut at once";
   const PromptPage page = app.tmpl.prompt(PromptPageId::MainMenu);
   EXPECT_EQ(page.line(0), "123456789012345");
@@ -114,7 +114,7 @@ TEST_F(StartupPageTest, EveryPromptButtonOpensItsDialogAndCancelKeepsWhatOpening
       font = fixedPitchChinese(dialog);
       SetDlgItemTextW(dialog, IDC_PROMPT_LINE_1 + 1, L"not stored");
     };
-    runEdit(main, {onSheetPage(kStartupPage, {}, row.button), answerDialogTitled(titles[i], IDCANCEL, look),
+    runEdit(main, {onSheetPage(kStartupPage, {}, row.button), onDialog(titles[i], look, IDCANCEL),
                    answerPropertySheet(IDCANCEL)});
     std::vector<bool> expected(row.shown, true);
     if (i == 0) expected.front() = expected.back() = false;
