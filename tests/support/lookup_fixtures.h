@@ -1,14 +1,10 @@
-// Lookups for the tests of lookup files: records set up field by field, and two layouts the
-// builder and checker tests share.
+// A lookup record set up field by field, for the tests of lookup files.
 #pragma once
 
 #include <cstdint>
 #include <initializer_list>
-#include <span>
-#include <string_view>
 #include <utility>
 
-#include "link/lookup_layout.h"
 #include "template/lookup_record.h"
 
 namespace k60::test {
@@ -23,16 +19,6 @@ inline void setLookup(LookupRecord record, std::uint8_t member,
     record.setFieldOffset(k, offset);
     record.setFieldLength(k++, length);
   }
-}
-
-// Member of 20 bytes: a code at 1..6, a name at 8..17, a count at 19..20; bytes 7 and 18 are
-// covered by no field.
-inline const link::LookupLayout kFixedLayout{1, 0, 20, {{0, 6}, {7, 10}, {18, 2}}};
-// Fields of at most 6, 10 and 3 bytes joined by '|'.
-inline const link::LookupLayout kSeparatedLayout{2, '|', 0, {{0, 6}, {0, 10}, {0, 3}}};
-
-inline std::span<const std::uint8_t> spanOf(std::string_view s) {
-  return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
 }  // namespace k60::test
