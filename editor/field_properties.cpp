@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/check_box.h"
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 #include "template/gb_text.h"
 
@@ -54,12 +55,6 @@ constexpr PropertyNumber kLookupNumbers[] = {
 const PropertyList kLookupLists[] = {
     {IDC_FIELD_ALIGNMENT, R::kAlignment, &choices::kAlignments},
 };
-
-template <typename T>
-const T* findId(std::span<const T> table, int id) {
-  const auto it = std::find_if(table.begin(), table.end(), [id](const T& c) { return c.id == id; });
-  return it == table.end() ? nullptr : &*it;
-}
 
 }  // namespace
 

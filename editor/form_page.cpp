@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 #include "template/lookup_record.h"
 
@@ -27,12 +28,6 @@ const NumberRule kLengthRule{FormRecord::kMaxLength, 0, "0"};
 bool oneOf(std::uint8_t type, std::initializer_list<DataType> types) {
   return std::any_of(types.begin(), types.end(),
                      [type](DataType t) { return type == static_cast<std::uint8_t>(t); });
-}
-
-const FormHeaderControl* headerControl(int id) {
-  for (const FormHeaderControl& c : kFormHeaderLists)
-    if (c.id == id) return &c;
-  return nullptr;
 }
 
 }  // namespace
@@ -71,12 +66,12 @@ LineState FormPageModel::lineState(std::size_t line) {
 }
 
 std::uint8_t FormPageModel::headerValue(int id) {
-  const FormHeaderControl* c = headerControl(id);
+  const FormHeaderControl* c = findId(kFormHeaderLists, id);
   return c ? form().byte(c->offset) : 0;
 }
 
 void FormPageModel::selectHeader(int id, std::uint8_t position) {
-  if (const FormHeaderControl* c = headerControl(id)) form().setByte(c->offset, position);
+  if (const FormHeaderControl* c = findId(kFormHeaderLists, id)) form().setByte(c->offset, position);
 }
 
 void FormPageModel::setDataType(std::size_t line, std::uint8_t type) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/check_box.h"
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 #include "template/lookup_record.h"
 
@@ -33,9 +34,8 @@ void MenuPageModel::show(std::size_t index) {
 
 std::uint8_t* MenuPageModel::checkByte(int id) {
   if (id == IDC_MENU_SEPARATE_FILES) return &separateFiles_;
-  for (const MenuCheckBox& box : kMenuCheckBoxes)
-    if (box.id == id) return &menu().bytes()[box.offset];
-  return nullptr;
+  const MenuCheckBox* box = findId(kMenuCheckBoxes, id);
+  return box ? &menu().bytes()[box->offset] : nullptr;
 }
 
 bool MenuPageModel::mark(int id) {

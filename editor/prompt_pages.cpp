@@ -1,6 +1,7 @@
 // The prompt-page dialogs' table and rules.
 #include "editor/prompt_pages.h"
 
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 
 namespace k60::editor {
@@ -39,11 +40,7 @@ const std::array<PromptDialog, kPromptPageCount> kPromptDialogs = {{
     {B + 17, "MiscMsgDlg", P::OtherMessages, 7, 7, false},
 }};
 
-const PromptDialog* promptDialogOf(int button) {
-  for (const PromptDialog& d : kPromptDialogs)
-    if (d.button == button) return &d;
-  return nullptr;
-}
+const PromptDialog* promptDialogOf(int button) { return findId(kPromptDialogs, button, &PromptDialog::button); }
 
 int promptLineBox(std::size_t line) { return IDC_PROMPT_LINE_1 + static_cast<int>(line); }
 

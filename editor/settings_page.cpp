@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/check_box.h"
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 
 namespace k60::editor {
@@ -34,16 +35,9 @@ const std::array<SettingsControl, 6> kSettingsLists = {{
 
 namespace {
 
-template <std::size_t N>
-const SettingsControl* findIn(const std::array<SettingsControl, N>& table, int id) {
-  for (const SettingsControl& c : table)
-    if (c.id == id) return &c;
-  return nullptr;
-}
-
 const SettingsControl* find(int id) {
-  const SettingsControl* c = findIn(kSecurityBoxes, id);
-  return c ? c : findIn(kSettingsLists, id);
+  const SettingsControl* c = findId(kSecurityBoxes, id);
+  return c ? c : findId(kSettingsLists, id);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "editor/number_box.h"
+#include "editor/control_table.h"
 #include "resources/editor_ids.h"
 
 namespace k60::editor {
@@ -72,9 +73,7 @@ const std::array<SymbologyDialogInfo, 13> kSymbologyDialogs = {{
 }};
 
 const SymbologyDialogInfo* symbologyDialogFor(int button) {
-  for (const SymbologyDialogInfo& d : kSymbologyDialogs)
-    if (d.button == button) return &d;
-  return nullptr;
+  return findId(kSymbologyDialogs, button, &SymbologyDialogInfo::button);
 }
 
 std::pair<std::string_view, std::string_view> lengthLabels(bool range) {

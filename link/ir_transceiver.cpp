@@ -74,10 +74,7 @@ bool commandRate(LinkContext& ctx, int rateIndex) {
 
 bool setUpIrTransceiver(LinkContext& ctx, int rateIndex) {
   if (!baudRateOf(rateIndex)) return false;
-  ctx.line.baudRate = kSetupRate;
-  ctx.line.dataBits = 8;
-  ctx.line.parityNone = true;
-  ctx.line.oneStopBit = true;
+  ctx.line.assign8N1(kSetupRate);
   ctx.port.setReadsReturnAtOnce();
   ctx.line.dtrHigh = true;
   const bool ok = setMode(ctx, true) && findListeningRate(ctx) && commandRate(ctx, rateIndex);

@@ -14,13 +14,6 @@ void showError(LinkContext& ctx, std::string_view text, MessageIcon icon) {
   ctx.ui.showMessage(text, text::kErrorCaption, icon);
 }
 
-void assignTransferLine(LineSettings& line, std::uint32_t baudRate) {
-  line.baudRate = baudRate;
-  line.dataBits = 8;
-  line.parityNone = true;
-  line.oneStopBit = true;
-}
-
 // A rate index outside the five (a damaged template) is refused before anything is opened.
 std::optional<std::uint32_t> checkedRate(LinkContext& ctx, const LinkChoice& choice, MessageIcon icon) {
   const auto rate = baudRateOf(choice.rateIndex);
@@ -49,7 +42,7 @@ bool openPortForDownload(LinkContext& ctx, const LinkChoice& choice) {
     return false;
   }
   ctx.port.setQueueSizes(kReceiveQueue, kDownloadTransmitQueue);
-  assignTransferLine(ctx.line, *rate);
+  ctx.line.assign8N1(*rate);
   if (choice.transport == Transport::IrTransceiver && !setUpIrTransceiver(ctx, choice.rateIndex))
     return failAndClose(ctx, text::kDownloadIrSetupFailed, MessageIcon::Exclamation);
   if (!ctx.port.applyLineSettings(ctx.line))
@@ -67,7 +60,7 @@ bool openPortForCollection(LinkContext& ctx, const LinkChoice& choice) {
   ctx.port.setQueueSizes(kReceiveQueue, kCollectTransmitQueue);
   if (choice.transport == Transport::IrTransceiver && !setUpIrTransceiver(ctx, choice.rateIndex))
     return failAndClose(ctx, text::kCollectIrSetupFailed, MessageIcon::Exclamation);
-  assignTransferLine(ctx.line, *rate);
+  ctx.line.assign8N1(*rate);
   if (!ctx.port.applyLineSettings(ctx.line)) return failAndClose(ctx, {}, MessageIcon::None);
   ctx.port.setTransferTimeouts();
   return true;

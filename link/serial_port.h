@@ -19,6 +19,13 @@ struct LineSettings {
   bool oneStopBit = false;
   bool dtrHigh = false;  // both lines low until the first IR transceiver command
   bool rtsHigh = false;
+
+  // What every transfer runs at: `baud`, 8 data bits, no parity, one stop bit.
+  void assign8N1(std::uint32_t baud) {
+    baudRate = baud;
+    dataBits = 8;
+    parityNone = oneStopBit = true;
+  }
 };
 
 // Why a port could not be opened, as far as the system says.

@@ -94,12 +94,10 @@ class BarcodeRecord : public RecordView {
   LengthLimit length(LengthSymbology s) const;
   void setLength(LengthSymbology s, LengthLimit limit);
 
-  std::uint8_t readTimeout() const { return byte(kReadTimeout); }
-  void setReadTimeout(std::uint8_t v) { setByte(kReadTimeout, v); }
+  K60_BYTE_FIELD(std::uint8_t, readTimeout, setReadTimeout, kReadTimeout)
 
   // Keyboard wedge settings kept in this record.
-  std::uint8_t keyboardType() const { return byte(kWedgeKeyboard); }
-  void setKeyboardType(std::uint8_t v) { setByte(kWedgeKeyboard, v); }
+  K60_BYTE_FIELD(std::uint8_t, keyboardType, setKeyboardType, kWedgeKeyboard)
   bool numericKeypad() const { return bit(kWedgeOptions, 0x01); }
   void setNumericKeypad(bool on) { setBit(kWedgeOptions, 0x01, on); }
   std::uint8_t shiftLockType() const { return bits(kWedgeOptions, 1, 2); }
@@ -110,10 +108,8 @@ class BarcodeRecord : public RecordView {
   CapsLock capsLock() const;
   // Sets exactly one of bits 7 (detect), 6 (always), 5 (ignore).
   void setCapsLock(CapsLock mode);
-  std::uint8_t keyDelay() const { return byte(kWedgeDelay); }
-  void setKeyDelay(std::uint8_t v) { setByte(kWedgeDelay, v); }
-  std::uint8_t wedgeTimeout() const { return byte(kWedgeTimeout); }
-  void setWedgeTimeout(std::uint8_t v) { setByte(kWedgeTimeout, v); }
+  K60_BYTE_FIELD(std::uint8_t, keyDelay, setKeyDelay, kWedgeDelay)
+  K60_BYTE_FIELD(std::uint8_t, wedgeTimeout, setWedgeTimeout, kWedgeTimeout)
 };
 
 }  // namespace k60

@@ -70,65 +70,36 @@ class FormRecord : public RecordView {
 
   using RecordView::RecordView;
 
-  std::uint8_t font() const { return byte(kFont); }
-  void setFont(std::uint8_t v) { setByte(kFont, v); }
+  K60_BYTE_FIELD(std::uint8_t, font, setFont, kFont)
   bool largeFont() const { return font() != 0; }
-  std::uint8_t cancelTarget() const { return byte(kCancelTarget); }
-  void setCancelTarget(std::uint8_t v) { setByte(kCancelTarget, v); }
-  std::uint8_t nextTarget() const { return byte(kNextTarget); }
-  void setNextTarget(std::uint8_t v) { setByte(kNextTarget, v); }
-  std::uint8_t dateStamp() const { return byte(kDateStamp); }
-  void setDateStamp(std::uint8_t v) { setByte(kDateStamp, v); }
-  std::uint8_t timeStamp() const { return byte(kTimeStamp); }
-  void setTimeStamp(std::uint8_t v) { setByte(kTimeStamp, v); }
-  std::uint8_t recordAction() const { return byte(kRecordAction); }
-  void setRecordAction(std::uint8_t v) { setByte(kRecordAction, v); }
-  std::uint8_t lookupFile() const { return byte(kLookupFile); }
-  void setLookupFile(std::uint8_t v) { setByte(kLookupFile, v); }
-  std::uint8_t inputLineCount() const { return byte(kInputLineCount); }
-  void setInputLineCount(std::uint8_t v) { setByte(kInputLineCount, v); }
-  std::uint8_t currentLine() const { return byte(kCurrentLine); }
-  void setCurrentLine(std::uint8_t v) { setByte(kCurrentLine, v); }
+  K60_BYTE_FIELD(std::uint8_t, cancelTarget, setCancelTarget, kCancelTarget)
+  K60_BYTE_FIELD(std::uint8_t, nextTarget, setNextTarget, kNextTarget)
+  K60_BYTE_FIELD(std::uint8_t, dateStamp, setDateStamp, kDateStamp)
+  K60_BYTE_FIELD(std::uint8_t, timeStamp, setTimeStamp, kTimeStamp)
+  K60_BYTE_FIELD(std::uint8_t, recordAction, setRecordAction, kRecordAction)
+  K60_BYTE_FIELD(std::uint8_t, lookupFile, setLookupFile, kLookupFile)
+  K60_BYTE_FIELD(std::uint8_t, inputLineCount, setInputLineCount, kInputLineCount)
+  K60_BYTE_FIELD(std::uint8_t, currentLine, setCurrentLine, kCurrentLine)
 
   // Per-line bytes, line 0..7.
-  std::uint8_t lookupBinding(std::size_t line) const { return byte(kLookupBinding + line); }
-  void setLookupBinding(std::size_t line, std::uint8_t v) { setByte(kLookupBinding + line, v); }
-  DataType dataType(std::size_t line) const { return static_cast<DataType>(byte(kDataType + line)); }
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, lookupBinding, setLookupBinding, kLookupBinding)
+  K60_INDEXED_BYTE_FIELD(DataType, dataType, setDataType, kDataType)
   std::uint8_t dataTypeByte(std::size_t line) const { return byte(kDataType + line); }
-  void setDataType(std::size_t line, DataType v) {
-    setByte(kDataType + line, static_cast<std::uint8_t>(v));
-  }
-  std::uint8_t dataSource(std::size_t line) const { return byte(kDataSource + line); }
-  void setDataSource(std::size_t line, std::uint8_t v) { setByte(kDataSource + line, v); }
-  std::uint8_t minLength(std::size_t line) const { return byte(kMinLength + line); }
-  void setMinLength(std::size_t line, std::uint8_t v) { setByte(kMinLength + line, v); }
-  std::uint8_t maxLength(std::size_t line) const { return byte(kMaxLengthField + line); }
-  void setMaxLength(std::size_t line, std::uint8_t v) { setByte(kMaxLengthField + line, v); }
-  bool fixedLengthOn(std::size_t line) const { return byte(kFixedLengthOn + line) != 0; }
-  void setFixedLengthOn(std::size_t line, bool on) { setByte(kFixedLengthOn + line, on); }
-  std::uint8_t alignment(std::size_t line) const { return byte(kAlignment + line); }
-  void setAlignment(std::size_t line, std::uint8_t v) { setByte(kAlignment + line, v); }
-  std::uint8_t fixedLength(std::size_t line) const { return byte(kFixedLength + line); }
-  void setFixedLength(std::size_t line, std::uint8_t v) { setByte(kFixedLength + line, v); }
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, dataSource, setDataSource, kDataSource)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, minLength, setMinLength, kMinLength)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, maxLength, setMaxLength, kMaxLengthField)
+  K60_INDEXED_BYTE_FIELD(bool, fixedLengthOn, setFixedLengthOn, kFixedLengthOn)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, alignment, setAlignment, kAlignment)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, fixedLength, setFixedLength, kFixedLength)
   // For a lookup line (data type 7) this byte is the "save field data" option.
-  bool initialOn(std::size_t line) const { return byte(kInitialOn + line) != 0; }
-  void setInitialOn(std::size_t line, bool on) { setByte(kInitialOn + line, on); }
-  bool prefixOn(std::size_t line) const { return byte(kPrefixOn + line) != 0; }
-  void setPrefixOn(std::size_t line, bool on) { setByte(kPrefixOn + line, on); }
-  bool suffixOn(std::size_t line) const { return byte(kSuffixOn + line) != 0; }
-  void setSuffixOn(std::size_t line, bool on) { setByte(kSuffixOn + line, on); }
-  bool partialOn(std::size_t line) const { return byte(kPartialOn + line) != 0; }
-  void setPartialOn(std::size_t line, bool on) { setByte(kPartialOn + line, on); }
-  std::uint8_t partialStart(std::size_t line) const { return byte(kPartialStart + line); }
-  void setPartialStart(std::size_t line, std::uint8_t v) { setByte(kPartialStart + line, v); }
-  std::uint8_t partialMaxLength(std::size_t line) const { return byte(kPartialMaxLength + line); }
-  void setPartialMaxLength(std::size_t line, std::uint8_t v) {
-    setByte(kPartialMaxLength + line, v);
-  }
-  bool checkPrefixOn(std::size_t line) const { return byte(kCheckPrefixOn + line) != 0; }
-  void setCheckPrefixOn(std::size_t line, bool on) { setByte(kCheckPrefixOn + line, on); }
-  std::uint8_t autoWrap(std::size_t line) const { return byte(kAutoWrap + line); }
-  void setAutoWrap(std::size_t line, std::uint8_t v) { setByte(kAutoWrap + line, v); }
+  K60_INDEXED_BYTE_FIELD(bool, initialOn, setInitialOn, kInitialOn)
+  K60_INDEXED_BYTE_FIELD(bool, prefixOn, setPrefixOn, kPrefixOn)
+  K60_INDEXED_BYTE_FIELD(bool, suffixOn, setSuffixOn, kSuffixOn)
+  K60_INDEXED_BYTE_FIELD(bool, partialOn, setPartialOn, kPartialOn)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, partialStart, setPartialStart, kPartialStart)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, partialMaxLength, setPartialMaxLength, kPartialMaxLength)
+  K60_INDEXED_BYTE_FIELD(bool, checkPrefixOn, setCheckPrefixOn, kCheckPrefixOn)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, autoWrap, setAutoWrap, kAutoWrap)
 
   // Text slots (GB2312). Setters cut to the slot's limit and return the bytes kept.
   std::span<const std::uint8_t> promptSlot(std::size_t line) const {
@@ -140,26 +111,25 @@ class FormRecord : public RecordView {
   std::size_t setPrompt(std::size_t line, std::string_view gb) {
     return writeSlot(promptSlot(line), gb, lineColumns(largeFont()));
   }
-  std::string initialValue(std::size_t line) const {
-    return text(kInitialValue + kValueSlot * line, kValueSlot);
-  }
-  std::size_t setInitialValue(std::size_t line, std::string_view gb) {
-    return setText(kInitialValue + kValueSlot * line, kValueSlot, gb, 9);
-  }
-  std::string prefix(std::size_t line) const { return text(kPrefix + kValueSlot * line, kValueSlot); }
-  std::size_t setPrefix(std::size_t line, std::string_view gb) {
-    return setText(kPrefix + kValueSlot * line, kValueSlot, gb, 9);
-  }
-  std::string suffix(std::size_t line) const { return text(kSuffix + kValueSlot * line, kValueSlot); }
-  std::size_t setSuffix(std::size_t line, std::string_view gb) {
-    return setText(kSuffix + kValueSlot * line, kValueSlot, gb, 9);
-  }
+  std::string initialValue(std::size_t line) const { return valueText(kInitialValue, line); }
+  std::size_t setInitialValue(std::size_t line, std::string_view gb) { return setValueText(kInitialValue, line, gb); }
+  std::string prefix(std::size_t line) const { return valueText(kPrefix, line); }
+  std::size_t setPrefix(std::size_t line, std::string_view gb) { return setValueText(kPrefix, line, gb); }
+  std::string suffix(std::size_t line) const { return valueText(kSuffix, line); }
+  std::size_t setSuffix(std::size_t line, std::string_view gb) { return setValueText(kSuffix, line, gb); }
   // Six bytes with no terminator when all six are used.
   std::string checkPrefix(std::size_t line) const {
     return text(kCheckPrefix + kCheckPrefixSlot * line, kCheckPrefixSlot);
   }
   std::size_t setCheckPrefix(std::size_t line, std::string_view gb) {
     return setText(kCheckPrefix + kCheckPrefixSlot * line, kCheckPrefixSlot, gb, kCheckPrefixSlot);
+  }
+
+ private:
+  // The value slots (initial value, prefix, suffix) of line `line`: at most 9 bytes of text.
+  std::string valueText(std::size_t at, std::size_t line) const { return text(at + kValueSlot * line, kValueSlot); }
+  std::size_t setValueText(std::size_t at, std::size_t line, std::string_view gb) {
+    return setText(at + kValueSlot * line, kValueSlot, gb, kValueSlot - 1);
   }
 };
 

@@ -23,18 +23,13 @@ class LookupRecord : public RecordView {
 
   using RecordView::RecordView;
 
-  std::uint8_t memberLength() const { return byte(kMemberLength); }
-  void setMemberLength(std::uint8_t v) { setByte(kMemberLength, v); }
-  std::uint8_t fieldCount() const { return byte(kFieldCount); }
-  void setFieldCount(std::uint8_t v) { setByte(kFieldCount, v); }
+  K60_BYTE_FIELD(std::uint8_t, memberLength, setMemberLength, kMemberLength)
+  K60_BYTE_FIELD(std::uint8_t, fieldCount, setFieldCount, kFieldCount)
   // 0..7 = field 1..8.
-  std::uint8_t keyField() const { return byte(kKeyField); }
-  void setKeyField(std::uint8_t v) { setByte(kKeyField, v); }
+  K60_BYTE_FIELD(std::uint8_t, keyField, setKeyField, kKeyField)
   // 1-based character position of field 0..7 in the member.
-  std::uint8_t fieldOffset(std::size_t field) const { return byte(kFieldOffsets + field); }
-  void setFieldOffset(std::size_t field, std::uint8_t v) { setByte(kFieldOffsets + field, v); }
-  std::uint8_t fieldLength(std::size_t field) const { return byte(kFieldLengths + field); }
-  void setFieldLength(std::size_t field, std::uint8_t v) { setByte(kFieldLengths + field, v); }
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, fieldOffset, setFieldOffset, kFieldOffsets)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, fieldLength, setFieldLength, kFieldLengths)
 };
 
 // With a separator, each field starts one character after the previous one ends and the
@@ -64,20 +59,13 @@ class ExtensionBlock : public RecordView {
 
   bool hasMarker() const { return byte(kMarkerByte) == kMarker; }
   // Keyboard wedge: add CR LF after each record.
-  bool wedgeCrLf() const { return byte(kWedgeCrLf) != 0; }
-  void setWedgeCrLf(bool on) { setByte(kWedgeCrLf, on); }
+  K60_BYTE_FIELD(bool, wedgeCrLf, setWedgeCrLf, kWedgeCrLf)
   // Lookup 0..2: 0 = fixed-length fields, else the separator's character code.
-  std::uint8_t separator(std::size_t lookup) const { return byte(kSeparators + lookup); }
-  void setSeparator(std::size_t lookup, std::uint8_t v) { setByte(kSeparators + lookup, v); }
-  bool uploadable(std::size_t lookup) const { return byte(kUploadable + lookup) != 0; }
-  void setUploadable(std::size_t lookup, bool on) { setByte(kUploadable + lookup, on); }
-  std::uint8_t noMatchAction(std::size_t lookup) const { return byte(kNoMatchAction + lookup); }
-  void setNoMatchAction(std::size_t lookup, std::uint8_t v) {
-    setByte(kNoMatchAction + lookup, v);
-  }
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, separator, setSeparator, kSeparators)
+  K60_INDEXED_BYTE_FIELD(bool, uploadable, setUploadable, kUploadable)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, noMatchAction, setNoMatchAction, kNoMatchAction)
   // Menus: save the data of each form to a separate file.
-  bool separateFiles() const { return byte(kSeparateFiles) != 0; }
-  void setSeparateFiles(bool on) { setByte(kSeparateFiles, on); }
+  K60_BYTE_FIELD(bool, separateFiles, setSeparateFiles, kSeparateFiles)
 
   // The defaults of a new template, also given to an opened file that lacks the block.
   void reset();

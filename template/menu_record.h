@@ -29,13 +29,11 @@ class MenuRecord : public RecordView {
 
   using RecordView::RecordView;
 
-  std::uint8_t font() const { return byte(kFont); }
-  void setFont(std::uint8_t v) { setByte(kFont, v); }
+  K60_BYTE_FIELD(std::uint8_t, font, setFont, kFont)
   bool largeFont() const { return font() != 0; }
   // Characters of a line: 15 with the large font, 20 with the small one.
   std::size_t lineWidth() const { return lineColumns(largeFont()); }
-  bool titleOn() const { return byte(kTitleOn) != 0; }
-  void setTitleOn(bool on) { setByte(kTitleOn, on); }
+  K60_BYTE_FIELD(bool, titleOn, setTitleOn, kTitleOn)
   std::span<const std::uint8_t> titleSlot() const { return slot(kTitle, kSlot); }
   std::span<std::uint8_t> titleSlot() { return slot(kTitle, kSlot); }
   std::string title() const { return readSlot(titleSlot()); }
@@ -48,22 +46,14 @@ class MenuRecord : public RecordView {
   std::size_t setItemName(std::size_t item, std::string_view gb) {
     return writeSlot(itemSlot(item), gb, lineWidth());
   }
-  std::uint8_t escTarget() const { return byte(kEscTarget); }
-  void setEscTarget(std::uint8_t v) { setByte(kEscTarget, v); }
-  std::uint8_t itemTarget(std::size_t item) const { return byte(kItemTargets + item); }
-  void setItemTarget(std::size_t item, std::uint8_t v) { setByte(kItemTargets + item, v); }
-  bool saveTitle() const { return byte(kSaveTitle) != 0; }
-  void setSaveTitle(bool on) { setByte(kSaveTitle, on); }
-  bool saveSelected() const { return byte(kSaveSelected) != 0; }
-  void setSaveSelected(bool on) { setByte(kSaveSelected, on); }
-  bool pass() const { return byte(kPass) != 0; }
-  void setPass(bool on) { setByte(kPass, on); }
-  std::uint8_t itemCount() const { return byte(kItemCount); }
-  void setItemCount(std::uint8_t v) { setByte(kItemCount, v); }
-  std::uint8_t selectedItem() const { return byte(kSelectedItem); }
-  void setSelectedItem(std::uint8_t v) { setByte(kSelectedItem, v); }
-  std::uint8_t runState() const { return byte(kRunState); }
-  void setRunState(std::uint8_t v) { setByte(kRunState, v); }
+  K60_BYTE_FIELD(std::uint8_t, escTarget, setEscTarget, kEscTarget)
+  K60_INDEXED_BYTE_FIELD(std::uint8_t, itemTarget, setItemTarget, kItemTargets)
+  K60_BYTE_FIELD(bool, saveTitle, setSaveTitle, kSaveTitle)
+  K60_BYTE_FIELD(bool, saveSelected, setSaveSelected, kSaveSelected)
+  K60_BYTE_FIELD(bool, pass, setPass, kPass)
+  K60_BYTE_FIELD(std::uint8_t, itemCount, setItemCount, kItemCount)
+  K60_BYTE_FIELD(std::uint8_t, selectedItem, setSelectedItem, kSelectedItem)
+  K60_BYTE_FIELD(std::uint8_t, runState, setRunState, kRunState)
 };
 
 // Items (in any position) whose name shows, within the line width and before its

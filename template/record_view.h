@@ -10,6 +10,16 @@
 
 #include "template/gb_text.h"
 
+// The two accessors of a byte field at `offset`: `get()` reads it as Type (std::uint8_t, bool
+// or an enum of bytes) and `set(v)` writes it. The indexed form reads and writes byte
+// `offset + i` of a run of them (one per line, item, field or lookup).
+#define K60_BYTE_FIELD(Type, get, set, offset)                                    \
+  Type get() const { return static_cast<Type>(byte(offset)); }                    \
+  void set(Type v) { setByte(offset, static_cast<std::uint8_t>(v)); }
+#define K60_INDEXED_BYTE_FIELD(Type, get, set, offset)                            \
+  Type get(std::size_t i) const { return static_cast<Type>(byte((offset) + i)); } \
+  void set(std::size_t i, Type v) { setByte((offset) + i, static_cast<std::uint8_t>(v)); }
+
 namespace k60 {
 
 class RecordView {

@@ -32,19 +32,13 @@ class SettingsRecord : public RecordView {
 
   using RecordView::RecordView;
 
-  std::uint8_t uploadPort() const { return byte(kUploadPort); }
-  void setUploadPort(std::uint8_t v) { setByte(kUploadPort, v); }
-  std::uint8_t downloadPort() const { return byte(kDownloadPort); }
-  void setDownloadPort(std::uint8_t v) { setByte(kDownloadPort, v); }
-  std::uint8_t rate() const { return byte(kRate); }
-  void setRate(std::uint8_t v) { setByte(kRate, v); }
-  std::uint8_t backlight() const { return byte(kBacklight); }
-  void setBacklight(std::uint8_t v) { setByte(kBacklight, v); }
+  K60_BYTE_FIELD(std::uint8_t, uploadPort, setUploadPort, kUploadPort)
+  K60_BYTE_FIELD(std::uint8_t, downloadPort, setDownloadPort, kDownloadPort)
+  K60_BYTE_FIELD(std::uint8_t, rate, setRate, kRate)
+  K60_BYTE_FIELD(std::uint8_t, backlight, setBacklight, kBacklight)
   std::uint8_t backlightDuration() const { return byte(kBacklightDurationByte); }
-  std::uint8_t dataErase() const { return byte(kDataErase); }
-  void setDataErase(std::uint8_t v) { setByte(kDataErase, v); }
-  std::uint8_t recordPrompt() const { return byte(kRecordPrompt); }
-  void setRecordPrompt(std::uint8_t v) { setByte(kRecordPrompt, v); }
+  K60_BYTE_FIELD(std::uint8_t, dataErase, setDataErase, kDataErase)
+  K60_BYTE_FIELD(std::uint8_t, recordPrompt, setRecordPrompt, kRecordPrompt)
   bool securityCheck(SecurityCheck c) const {
     return byte(kSecurityChecks + static_cast<std::size_t>(c)) != 0;
   }

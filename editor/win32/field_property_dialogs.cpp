@@ -3,6 +3,7 @@
 // took on opening.
 #include "editor/win32/field_property_dialogs.h"
 
+#include "editor/control_table.h"
 #include "editor/number_labels.h"
 #include "resources/editor_ids.h"
 #include "ui/win32/combo_box.h"
@@ -30,7 +31,7 @@ class FieldPropertyDialog : public ui::Dialog {
   }
 
   bool onCommand(int id, int code) override {
-    if (code == BN_CLICKED && isCheck(id)) {
+    if (code == BN_CLICKED && findId(model_.layout().checks, id)) {
       setChecked(id, model_.toggle(id));
       showEnabled();
     } else if (code == EN_CHANGE) {
@@ -46,12 +47,6 @@ class FieldPropertyDialog : public ui::Dialog {
   void onOk() override { model_.ok(); }
 
  private:
-  bool isCheck(int id) const {
-    for (const PropertyCheck& c : model_.layout().checks)
-      if (c.id == id) return true;
-    return false;
-  }
-
   void edited(int id) {
     const std::string text = ui::gbText(hwnd(), id);
     const NumberAnswer number = model_.numberChanged(id, text);

@@ -160,7 +160,7 @@ class FormPage : public ui::Dialog {
                         lookup ? kLookupAdvanceLayout : kAdvanceLayout);
   }
 
-  void select(int id, int position) { SendMessageW(item(id), CB_SETCURSEL, static_cast<WPARAM>(position), 0); }
+  void select(int id, int position) { ui::selectComboItem(item(id), position); }
 
   SheetContext& context_;
   std::optional<FormPageModel> model_;

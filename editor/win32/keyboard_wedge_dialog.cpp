@@ -70,8 +70,7 @@ class KeyboardWedgeDialog : public ui::Dialog {
 }  // namespace
 
 INT_PTR showKeyboardWedgeDialog(HINSTANCE instance, HWND owner, Template& t) {
-  KeyboardWedgeDialog dialog(t);
-  return dialog.runModal(instance, L"KeyboardWedgeDlg", owner);
+  return KeyboardWedgeDialog(t).runModal(instance, L"KeyboardWedgeDlg", owner);
 }
 
 }  // namespace k60::editor

@@ -1,8 +1,7 @@
 // The lookup page LOOKUPDLG: one of the three lookups at a time, its fields and its options.
 // On OK it refuses, with a message, a separator layout longer than a member can be.
-#include <optional>
-
 #include "editor/lookup_page.h"
+#include "editor/win32/model_page.h"
 #include "editor/win32/pages.h"
 #include "resources/editor_ids.h"
 #include "template/error_caption.h"
@@ -22,13 +21,13 @@ bool isNumberBox(int id) {
          (id >= IDC_LOOKUP_LENGTH && id < IDC_LOOKUP_LENGTH + kFields);
 }
 
-class LookupPage : public ui::Dialog {
+class LookupPage : public ModelPage<LookupPageModel> {
  public:
-  explicit LookupPage(SheetContext& context) : context_(context) {}
+  using ModelPage::ModelPage;
 
  protected:
   BOOL onInit() override {
-    model_.emplace(context_.tmpl);
+    takeModel();
     ui::fillCombo(item(IDC_LOOKUP_NAME), kLookupNames, 0);
     ui::fillCombo(item(IDC_LOOKUP_NO_MATCH), choices::kNoMatchActions, -1);
     ui::fillCombo(item(IDC_LOOKUP_FIELD_COUNT), kFieldCounts, -1);
@@ -109,9 +108,6 @@ class LookupPage : public ui::Dialog {
       EnableWindow(item(IDC_LOOKUP_KEY + k), row.length);
     }
   }
-
-  SheetContext& context_;
-  std::optional<LookupPageModel> model_;
 };
 
 }  // namespace

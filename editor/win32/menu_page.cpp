@@ -1,8 +1,7 @@
 // The menu page MENUDLG: one of the ten menus at a time, with its title, data options, items
 // and targets, and the all-menus separate-files option. The rules are the model's.
-#include <optional>
-
 #include "editor/menu_page.h"
+#include "editor/win32/model_page.h"
 #include "editor/win32/pages.h"
 #include "resources/editor_ids.h"
 #include "template/choice_lists.h"
@@ -26,13 +25,13 @@ void fillTargets(HWND combo) {
     ui::addComboItem(combo, choices::targetLabel(static_cast<std::uint8_t>(target)));
 }
 
-class MenuPage : public ui::Dialog {
+class MenuPage : public ModelPage<MenuPageModel> {
  public:
-  explicit MenuPage(SheetContext& context) : context_(context) {}
+  using ModelPage::ModelPage;
 
  protected:
   BOOL onInit() override {
-    model_.emplace(context_.tmpl);
+    takeModel();
     for (std::size_t menu = 0; menu < kMenuCount; ++menu)
       ui::addComboItem(item(IDC_MENU_NAME), choices::targetLabel(menuTarget(menu)));
     ui::selectComboItem(item(IDC_MENU_NAME), 0);
@@ -66,10 +65,6 @@ class MenuPage : public ui::Dialog {
     return true;
   }
 
-  void onApply() override {
-    if (model_) model_->apply(context_.tmpl);
-  }
-
  private:
   void putBack(int id, const TextAnswer& answer) {
     if (answer.show) ui::setGbText(hwnd(), id, *answer.show);
@@ -95,9 +90,6 @@ class MenuPage : public ui::Dialog {
     setChecked(IDC_MENU_PASS, model_->mark(IDC_MENU_PASS));
     EnableWindow(item(IDC_MENU_PASS), model_->passEnabled());
   }
-
-  SheetContext& context_;
-  std::optional<MenuPageModel> model_;
 };
 
 }  // namespace

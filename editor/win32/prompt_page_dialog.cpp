@@ -48,9 +48,8 @@ class PromptPageDialog : public ui::Dialog {
 }  // namespace
 
 INT_PTR showPromptPageDialog(HINSTANCE instance, HWND owner, Template& t, const PromptDialog& row) {
-  PromptPageDialog dialog(t, row);
   const std::wstring resource = utf8ToUtf16(std::string(row.resource));
-  return dialog.runModal(instance, resource.c_str(), owner);
+  return PromptPageDialog(t, row).runModal(instance, resource.c_str(), owner);
 }
 
 }  // namespace k60::editor

@@ -1,8 +1,7 @@
 // The settings page SETTINGSDLG: security checks, the terminal's initial settings, the
 // password, and the button to the keyboard wedge dialog. The rules are the model's.
-#include <optional>
-
 #include "editor/settings_page.h"
+#include "editor/win32/model_page.h"
 #include "editor/win32/pages.h"
 #include "resources/editor_ids.h"
 #include "ui/win32/combo_box.h"
@@ -11,13 +10,13 @@
 namespace k60::editor {
 namespace {
 
-class SettingsPage : public ui::Dialog {
+class SettingsPage : public ModelPage<SettingsPageModel> {
  public:
-  explicit SettingsPage(SheetContext& context) : context_(context) {}
+  using ModelPage::ModelPage;
 
  protected:
   BOOL onInit() override {
-    model_.emplace(context_.tmpl);
+    takeModel();
     for (const SettingsControl& box : kSecurityBoxes) setChecked(box.id, model_->value(box.id) != 0);
     for (const SettingsControl& list : kSettingsLists) ui::fillCombo(item(list.id), *list.items, model_->value(list.id));
     ui::setGbText(hwnd(), IDC_PASSWORD, model_->password());
@@ -40,20 +39,10 @@ class SettingsPage : public ui::Dialog {
     }
     return true;
   }
-
-  void onApply() override {
-    if (model_) model_->apply(context_.tmpl);
-  }
-
- private:
-  SheetContext& context_;
-  std::optional<SettingsPageModel> model_;
 };
 
 }  // namespace
 
-std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context) {
-  return std::make_unique<SettingsPage>(context);
-}
+std::unique_ptr<ui::Dialog> makeSettingsPage(SheetContext& context) { return std::make_unique<SettingsPage>(context); }
 
 }  // namespace k60::editor

@@ -1,10 +1,9 @@
 // The start-up page STARTUPDLG: start position, data field separator, and the buttons to
 // the prompt-page dialogs. The rules are the model's; a box write that the model asks for
 // arrives back here as a change of that box.
-#include <optional>
-
 #include "editor/prompt_pages.h"
 #include "editor/startup_page.h"
+#include "editor/win32/model_page.h"
 #include "editor/win32/pages.h"
 #include "resources/editor_ids.h"
 #include "template/choice_lists.h"
@@ -14,14 +13,14 @@
 namespace k60::editor {
 namespace {
 
-class StartupPage : public ui::Dialog {
+class StartupPage : public ModelPage<StartupPageModel> {
  public:
-  explicit StartupPage(SheetContext& context) : context_(context) {}
+  using ModelPage::ModelPage;
 
  protected:
   // Only the value boxes are written: each one's text box follows through the pair rule.
   BOOL onInit() override {
-    model_.emplace(context_.tmpl);
+    takeModel();
     ui::fillCombo(item(IDC_START_POSITION), choices::kStartPositions, model_->startPosition());
     ui::fillCombo(item(IDC_SEPARATOR_MODE), choices::kSeparatorModes, static_cast<int>(model_->mode()));
     for (std::size_t i = 0; i < kSeparatorBoxes.size(); ++i)
@@ -45,10 +44,6 @@ class StartupPage : public ui::Dialog {
       return false;
     }
     return true;
-  }
-
-  void onApply() override {
-    if (model_) model_->apply(context_.tmpl);
   }
 
  private:
@@ -76,15 +71,10 @@ class StartupPage : public ui::Dialog {
       EnableWindow(item(kSeparatorBoxes[i].textId), model_->boxesEnabled(i));
     }
   }
-
-  SheetContext& context_;
-  std::optional<StartupPageModel> model_;
 };
 
 }  // namespace
 
-std::unique_ptr<ui::Dialog> makeStartupPage(SheetContext& context) {
-  return std::make_unique<StartupPage>(context);
-}
+std::unique_ptr<ui::Dialog> makeStartupPage(SheetContext& context) { return std::make_unique<StartupPage>(context); }
 
 }  // namespace k60::editor

@@ -63,8 +63,7 @@ class SymbologyDialog : public ui::Dialog {
 }  // namespace
 
 INT_PTR showSymbologyDialog(HINSTANCE instance, HWND owner, Template& t, const SymbologyDialogInfo& info) {
-  SymbologyDialog dialog(t, info);
-  return dialog.runModal(instance, info.resource, owner);
+  return SymbologyDialog(t, info).runModal(instance, info.resource, owner);
 }
 
 }  // namespace k60::editor

@@ -22,7 +22,7 @@ class ComSettingsDialog : public ui::Dialog {
     HWND rates = item(IDC_COM_BAUD_RATE);
     for (std::uint32_t rate : kComRates) ui::addComboItem(rates, std::to_string(rate));
     // A damaged template's index outside the list selects nothing (CB_ERR).
-    SendMessageW(rates, CB_SETCURSEL, t_.comRate(), 0);
+    ui::selectComboItem(rates, t_.comRate());
     return TRUE;
   }
 
@@ -39,8 +39,7 @@ class ComSettingsDialog : public ui::Dialog {
 }  // namespace
 
 INT_PTR showComSettingsDialog(HINSTANCE instance, HWND owner, Template& t) {
-  ComSettingsDialog dialog(t);
-  return dialog.runModal(instance, L"ComSettingDlg", owner);
+  return ComSettingsDialog(t).runModal(instance, L"ComSettingDlg", owner);
 }
 
 }  // namespace k60::shell

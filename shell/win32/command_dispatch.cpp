@@ -1,8 +1,7 @@
 // The command table: one function per command id of the menu, the accelerators and the code.
 #include "shell/win32/command_dispatch.h"
 
-#include <iterator>
-
+#include "editor/control_table.h"
 #include "resources/resource_ids.h"
 #include "shell/win32/about_box.h"
 #include "shell/win32/file_commands.h"
@@ -56,18 +55,12 @@ constexpr Command kCommands[] = {
     {IDM_ABOUT, about},
 };
 
-const Command* find(int id) {
-  for (const Command& c : kCommands)
-    if (c.id == id) return &c;
-  return nullptr;
-}
-
 }  // namespace
 
-bool isKnownCommand(int id) { return find(id) != nullptr; }
+bool isKnownCommand(int id) { return editor::findId(kCommands, id) != nullptr; }
 
 bool dispatchCommand(AppState& app, int id) {
-  const Command* c = find(id);
+  const Command* c = editor::findId(kCommands, id);
   if (!c) return false;
   c->run(app);
   return true;

@@ -3,6 +3,8 @@
 
 #include <cwchar>
 
+#include "ui/win32/window_data.h"
+
 namespace k60::shell {
 namespace {
 
@@ -33,15 +35,6 @@ LRESULT CALLBACK counterProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return 0;
 }
 
-void registerClass(HINSTANCE instance) {
-  WNDCLASSEXW wc{sizeof wc};
-  wc.lpfnWndProc = counterProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kClassName;
-  RegisterClassExW(&wc);  // fails harmlessly when already registered
-}
-
 // The width of the text in the screen's font.
 int textWidth(const std::wstring& text) {
   HDC screen = GetDC(nullptr);
@@ -57,7 +50,7 @@ int textWidth(const std::wstring& text) {
 
 void CounterBox::open(HINSTANCE instance) {
   close();
-  registerClass(instance);
+  ui::registerWindowClass(instance, kClassName, counterProc, nullptr);  // fails harmlessly when already registered
   const int width = textWidth(text_) + 20;
   const int cx = GetSystemMetrics(SM_CXSCREEN) / 2;
   const int cy = GetSystemMetrics(SM_CYSCREEN) / 2;

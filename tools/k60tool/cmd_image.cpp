@@ -19,22 +19,18 @@ void addImageCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("image", "the program image exactly as a download sends it");
   cmd->add_option("file", args->in, "template file (.ATX; - for standard input)")->required();
   cmd->add_option("-o,--output", args->out, "image file to write (10,500 bytes; - for standard output)")->required();
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     Template t;
-    if (!loadTemplate(args->in, t, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!loadTemplate(args->in, t, ctx.err)) return kFailed;
     // The download normalises the forms in place; here only the image is written.
     const link::ProgramImage image = link::buildProgramImage(t);
     const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
     if (!writeFileOrStdout(args->out, bytes, ctx.out, [&] { return replaceFile(args->out, image); })) {
       printMessage(ctx.err, {kErrorCaption, kSaveFailedMessage, "the image could not be written; nothing was changed",
                              args->out});
-      ctx.exitCode = kFailed;
-      return;
+      return kFailed;
     }
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 

@@ -55,7 +55,7 @@ int rateIndexOr115200(const LinkArgs& args) { return args.baud ? *link::rateInde
 // Runs one link operation with the console's user interface, the system clock and port
 // (logged with -v, which leaves out the progress bar so that the log stays readable).
 template <typename Operation>
-int runLink(Context& ctx, const LinkArgs& args, Operation operation) {
+ExitCode runLink(Context& ctx, const LinkArgs& args, Operation operation) {
   auto system = link::makeSystemSerialPort();
   if (!system) {
     ctx.err << "serial ports are not available in this build of k60tool\n";
@@ -104,15 +104,12 @@ void addDownloadCommand(CLI::App& app, Context& ctx) {
   auto args = std::make_shared<LinkArgs>();
   CLI::App* cmd = addLinkCommand(app, "download", "download a template's program to the terminal", *args);
   cmd->add_option("file", args->file, "template file (.ATX; - for standard input)")->required();
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     Template t;
     std::optional<int> rate;
-    if (!loadTemplate(args->file, t, ctx.err) || !(rate = downloadRateIndex(*args, t, ctx.err))) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!loadTemplate(args->file, t, ctx.err) || !(rate = downloadRateIndex(*args, t, ctx.err))) return kFailed;
     const link::LinkChoice choice = choiceOf(*args, *rate);
-    ctx.exitCode = runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
+    return runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
       const std::string what = "program image of " + std::to_string(link::kProgramImageSize) + " bytes in " +
                                std::to_string(link::kProgramBlockCount) + " blocks at " +
                                std::to_string(kComRates[static_cast<std::size_t>(*rate)]) + " bit/s";
@@ -130,15 +127,12 @@ void addLookupCommand(CLI::App& app, Context& ctx) {
   cmd->add_option("--encoding", *encoding,
                   "the file's text: gb2312 (default; a UTF-8 file is refused) or utf-8 (converted to GB2312)")
       ->check(CLI::IsMember({"gb2312", "utf-8"}, CLI::ignore_case));
-  cmd->callback([&ctx, args, encoding] {
+  onRun(cmd, ctx, [&ctx, args, encoding] {
     std::string bytes;
-    if (!readWholeFile(args->file, bytes, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!readWholeFile(args->file, bytes, ctx.err)) return kFailed;
     const auto mode = *encoding == "gb2312" ? link::LookupEncoding::Gb2312 : link::LookupEncoding::Utf8;
     const link::LinkChoice choice = choiceOf(*args, rateIndexOr115200(*args));
-    ctx.exitCode = runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
+    return runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
       link::LookupSent sent;
       // Read when "下载完毕!" is shown, after the checks have filled `sent`.
       ui.describeDone([&sent, mode] {
@@ -155,10 +149,10 @@ void addCollectCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = addLinkCommand(app, "collect", "collect the terminal's records into a text file", *args);
   cmd->add_option("-o,--output", args->file, "text file to write, one record a line (- for standard output)")
       ->required();
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     const link::LinkChoice choice = choiceOf(*args, rateIndexOr115200(*args));
     const std::string path = collectionPath(args->file);
-    ctx.exitCode = runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
+    return runLink(ctx, *args, [&](link::LinkContext& session, ConsoleLinkUi& ui) {
       const link::CollectionResult result = link::collectData(session, choice, path);
       if (result.outcome != link::CollectionResult::Outcome::Collected) return false;
       std::string data;

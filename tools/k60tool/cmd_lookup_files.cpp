@@ -99,30 +99,23 @@ void addLookupFileCommand(CLI::App& app, Context& ctx) {
       ->check(CLI::PositiveNumber);
   cmd->add_flag("--truncate", args->truncate,
                 "cut a text longer than its field at a character boundary instead of refusing the file");
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     const auto layout = loadLayout(*args, ctx.err);
     std::string csv;
-    if (!layout || !readWholeFile(args->file, csv, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!layout || !readWholeFile(args->file, csv, ctx.err)) return kFailed;
     const link::CsvOptions options{args->delimiter[0], encodingOf(args->encoding), args->header, args->columns,
                                    args->truncate};
     const link::BuiltLookup built =
         link::buildLookupFile({reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size()}, *layout, options);
     if (!built.ok()) {
       printProblems(ctx.err, *args, built.problems);
-      ctx.exitCode = kFailed;
-      return;
+      return kFailed;
     }
-    if (!writeLookup(args->out, built, ctx)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!writeLookup(args->out, built, ctx)) return kFailed;
     const std::string words = std::string(link::text::kLookupFileBuilt) +
                               (built.cut ? " " + link::lineMessage(link::text::kLookupTextsCutFormat, built.cut) : "");
     printMessage(ctx.err, {{}, words, builtGloss(*args, built), args->out});
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 
@@ -131,24 +124,20 @@ void addLookupCheckCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("lookup-check", "check a lookup file against the layout of a template's lookup");
   addLayoutOptions(cmd, *args);
   cmd->add_option("file", args->file, "lookup file (.TXT, GB2312; - for standard input)")->required();
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     const auto layout = loadLayout(*args, ctx.err);
     std::string bytes;
-    if (!layout || !readWholeFile(args->file, bytes, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!layout || !readWholeFile(args->file, bytes, ctx.err)) return kFailed;
     const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     const auto problems = link::checkLookupFile(file, *layout);
     if (!problems.empty()) {
       printProblems(ctx.err, *args, problems);
-      ctx.exitCode = kFailed;
-      return;
+      return kFailed;
     }
     const std::string gloss = "the lookup file matches lookup " + std::to_string(args->lookup) + ": " +
                               std::to_string(link::lookupLines(file).size()) + " lines";
     printMessage(ctx.err, {{}, link::lineMessage(link::text::kLookupFileMatchesFormat, args->lookup), gloss, args->file});
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 

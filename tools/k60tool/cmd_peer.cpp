@@ -170,9 +170,8 @@ link::peer::DownloadMode modeOf(const std::string& mode) {
 
 link::LineSettings lineAt(std::uint32_t baud) {
   link::LineSettings line;
-  line.baudRate = baud;
-  line.dataBits = 8;
-  line.parityNone = line.oneStopBit = line.dtrHigh = line.rtsHigh = true;
+  line.assign8N1(baud);
+  line.dtrHigh = line.rtsHigh = true;
   return line;
 }
 
@@ -237,7 +236,7 @@ void addPeerCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("peer", "play the terminal (and IR transceiver) on a serial port");
   addPeerOptions(*cmd, *args);
   cmd->footer(kPeerFooter);
-  cmd->callback([&ctx, args] { ctx.exitCode = runPeer(ctx, *args); });
+  onRun(cmd, ctx, [&ctx, args] { return runPeer(ctx, *args); });
 }
 
 }  // namespace k60::tool

@@ -7,12 +7,12 @@ namespace k60::tool {
 
 void addPortsCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("ports", "list the serial ports of this system (for --port)");
-  cmd->callback([&ctx] {
+  onRun(cmd, ctx, [&ctx] {
     const auto ports = listSerialPorts();
     for (const SerialPortInfo& p : ports)
       ctx.out << p.name << (p.description.empty() ? "" : "  " + p.description) << "\n";
     if (ports.empty()) ctx.err << "没有找到串口 (no serial ports found)\n";
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 

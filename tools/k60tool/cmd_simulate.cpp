@@ -33,33 +33,28 @@ void addSimulateCommand(CLI::App& app, Context& ctx) {
       ->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
   cmd->add_option("--time", args->time, "local time at the start, YYYY-MM-DDTHH:MM (default: now)");
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     std::string bad;
     const auto steps = parseKeyScript(args->keys, bad);
     if (!steps) {
       ctx.err << "k60tool simulate: unknown key \"" << bad << "\" (keys are 0..9 . Enter BS SP Up Down Alpha FN ESC PWR "
               << "wait:MS with MS from 0 to " << kMaxWaitMs << ", type:TEXT and scan:TEXT)\n";
-      ctx.exitCode = kUsage;
-      return;
+      return kUsage;
     }
     const auto start = args->time.empty() ? std::optional(localNow()) : parseStartTime(args->time);
     if (!start) {
       ctx.err << "k60tool simulate: --time \"" << args->time << "\" is not a valid local time of the form YYYY-MM-DDTHH:MM\n";
-      ctx.exitCode = kUsage;
-      return;
+      return kUsage;
     }
     Template t;
-    if (!loadTemplate(args->file, t, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!loadTemplate(args->file, t, ctx.err)) return kFailed;
     SimulateSession session(t, *start);
     session.play(*steps);
     if (args->json)
       ctx.out << session.toJson().dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     else
       session.printText(ctx.out);
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 

@@ -21,13 +21,13 @@ void addNewCommand(CLI::App& app, Context& ctx) {
   cmd->add_option("-o,--output", args->out, "template file to write (.ATX; - for standard output)")->required();
   cmd->add_flag("--example", args->example,
                 "add an example application: a menu leading to a stock-in and a stock-out form");
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     Template t;
     if (args->example)
       buildExampleApplication(t);
     else
       resetToDefaults(t);
-    ctx.exitCode = saveTemplate(args->out, t, ctx.out, ctx.err) ? kDone : kFailed;
+    return saveTemplate(args->out, t, ctx.out, ctx.err) ? kDone : kFailed;
   });
 }
 
@@ -40,17 +40,14 @@ void addShowCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("show", "show a template (forms, menus, lookups, settings)");
   cmd->add_option("file", args->file, "template file (.ATX; - for standard input)")->required();
   cmd->add_flag("--json", args->json, "print one JSON object");
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     Template t;
-    if (!loadTemplate(args->file, t, ctx.err)) {
-      ctx.exitCode = kFailed;
-      return;
-    }
+    if (!loadTemplate(args->file, t, ctx.err)) return kFailed;
     if (args->json)
       ctx.out << templateJson(t).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     else
       printTemplate(t, ctx.out);
-    ctx.exitCode = kDone;
+    return kDone;
   });
 }
 
@@ -62,10 +59,10 @@ void addConvertCommand(CLI::App& app, Context& ctx) {
   CLI::App* cmd = app.add_subcommand("convert", "open a template file (any accepted version), save it");
   cmd->add_option("input", args->in, "template file to read (- for standard input)")->required();
   cmd->add_option("-o,--output", args->out, "template file to write (- for standard output)")->required();
-  cmd->callback([&ctx, args] {
+  onRun(cmd, ctx, [&ctx, args] {
     Template t;
     const bool ok = loadTemplate(args->in, t, ctx.err) && saveTemplate(args->out, t, ctx.out, ctx.err);
-    ctx.exitCode = ok ? kDone : kFailed;
+    return ok ? kDone : kFailed;
   });
 }
 

@@ -12,6 +12,12 @@ struct Context {
   int exitCode = 0;
 };
 
+// Has `cmd` run `run` when it is given: what `run` returns is the exit code.
+template <typename Run>
+void onRun(CLI::App* cmd, Context& ctx, Run run) {
+  cmd->callback([&ctx, run] { ctx.exitCode = run(); });
+}
+
 void addNewCommand(CLI::App& app, Context& ctx);
 void addShowCommand(CLI::App& app, Context& ctx);
 void addConvertCommand(CLI::App& app, Context& ctx);
