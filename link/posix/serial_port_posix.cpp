@@ -13,6 +13,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "link/system_serial_port.h"
+
 namespace k60::link {
 namespace {
 
@@ -142,5 +144,8 @@ void PosixSerialPort::close() {
   ::close(fd_);  // also drops the lock
   fd_ = -1;
 }
+
+// This platform's serial port.
+std::unique_ptr<SerialPort> makeSystemSerialPort() { return std::make_unique<PosixSerialPort>(); }
 
 }  // namespace k60::link

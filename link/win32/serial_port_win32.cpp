@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "link/system_serial_port.h"
+
 namespace k60::link {
 
 DCB dcbOf(const LineSettings& settings) {
@@ -175,5 +177,8 @@ void Win32SerialPort::close() {
   CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;
 }
+
+// This platform's serial port.
+std::unique_ptr<SerialPort> makeSystemSerialPort() { return std::make_unique<Win32SerialPort>(); }
 
 }  // namespace k60::link

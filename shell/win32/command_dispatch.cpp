@@ -3,11 +3,11 @@
 
 #include "editor/control_table.h"
 #include "resources/resource_ids.h"
-#include "shell/win32/about_box.h"
 #include "shell/win32/file_commands.h"
 #include "shell/win32/help_commands.h"
 #include "shell/win32/later_commands.h"
 #include "shell/win32/transfer_commands.h"
+#include "ui/win32/dialog.h"
 
 namespace k60::shell {
 namespace {
@@ -25,7 +25,8 @@ void collectSerial(AppState& app) { collectData(app, Transport::Cable); }
 void collectIr(AppState& app) { collectData(app, Transport::IrTransceiver); }
 void collectTransport2(AppState& app) { collectData(app, Transport::CableAlternate); }
 
-void about(AppState& app) { showAboutBox(app.instance, app.mainWindow); }
+// Everything the About box shows is in its dialog resource; OK, Esc and the close box close it.
+void about(AppState& app) { ui::Dialog().runModal(app.instance, L"AboutBox", app.mainWindow); }
 
 // WM_CLOSE, not DestroyWindow: Exit must take the same path as Alt+F4.
 void exitProgram(AppState& app) { SendMessageW(app.mainWindow, WM_CLOSE, 0, 0); }

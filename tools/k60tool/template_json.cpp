@@ -28,7 +28,16 @@ json target(std::uint8_t value) { return {{"value", value}, {"label", c::targetL
 json text(const std::string& gb) { return gbToUtf8(gb); }
 json option(bool on, const std::string& gb) { return {{"on", on}, {"text", text(gb)}}; }
 
-std::string hexBytes(ConstBytes bytes);
+std::string hexBytes(ConstBytes bytes) {
+  std::string out;
+  char buf[4];
+  for (std::uint8_t b : bytes) {
+    std::snprintf(buf, sizeof buf, "%02X", b);
+    if (!out.empty()) out += ' ';
+    out += buf;
+  }
+  return out;
+}
 
 // The start page's list says "窗体 1" and "菜单 1"; the same places are spelled as every
 // target list spells them.
@@ -144,17 +153,6 @@ json keyboardWedge(Template& t) {
       {"transmitTimeout", b.wedgeTimeout()},
       {"addCrLf", t.extension().wedgeCrLf()},
   };
-}
-
-std::string hexBytes(ConstBytes bytes) {
-  std::string out;
-  char buf[4];
-  for (std::uint8_t b : bytes) {
-    std::snprintf(buf, sizeof buf, "%02X", b);
-    if (!out.empty()) out += ' ';
-    out += buf;
-  }
-  return out;
 }
 
 json barcode(Template& t) {
