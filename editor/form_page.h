@@ -25,8 +25,6 @@ struct FormHeaderControl {
   const choices::List* items;
 };
 extern const std::array<FormHeaderControl, 7> kFormHeaderLists;
-inline constexpr int kTargetCount = 21;
-inline constexpr int kLookupBindingCount = 25;
 
 // The controls of one line, enabled or not.
 struct LineState {

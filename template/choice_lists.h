@@ -15,6 +15,8 @@ using List = std::span<const std::string_view>;
 std::string targetLabel(std::uint8_t target);
 // "空", "字段 n", "-字段 n", "+字段 n".
 std::string lookupBindingLabel(std::uint8_t binding);
+// None, then fields 1..8 plain, with "-" and with "+".
+inline constexpr int kLookupBindingCount = 25;
 // The list's text at `index`, or the number itself when a damaged file holds more.
 std::string labelOf(List list, std::uint8_t index);
 

@@ -13,6 +13,7 @@ inline constexpr std::uint8_t kFirstFormTarget = 1;
 inline constexpr std::uint8_t kLastFormTarget = kFirstFormTarget + kFormCount - 1;
 inline constexpr std::uint8_t kFirstMenuTarget = kLastFormTarget + 1;
 inline constexpr std::uint8_t kLastMenuTarget = kFirstMenuTarget + kMenuCount - 1;
+inline constexpr int kTargetCount = kLastMenuTarget + 1;
 
 constexpr bool isFormTarget(int target) { return target >= kFirstFormTarget && target <= kLastFormTarget; }
 constexpr bool isMenuTarget(int target) { return target >= kFirstMenuTarget && target <= kLastMenuTarget; }

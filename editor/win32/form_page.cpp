@@ -25,20 +25,6 @@ std::optional<std::size_t> lineOf(int id, int first) {
   return static_cast<std::size_t>(id - first);
 }
 
-// A list of numbered labels ("窗体  1", "字段 3"...) in a form fillCombo takes.
-class LabelList {
- public:
-  LabelList(int count, std::string (*label)(std::uint8_t)) {
-    for (int i = 0; i < count; ++i) texts_.push_back(label(static_cast<std::uint8_t>(i)));
-    views_.assign(texts_.begin(), texts_.end());
-  }
-  choices::List list() const { return views_; }
-
- private:
-  std::vector<std::string> texts_;
-  std::vector<std::string_view> views_;
-};
-
 class FormPage : public ui::Dialog {
  public:
   explicit FormPage(SheetContext& context) : context_(context) {}
@@ -74,12 +60,15 @@ class FormPage : public ui::Dialog {
     for (std::size_t form = 0; form < kFormCount; ++form)
       ui::addComboItem(item(IDC_FORM_NAME), choices::targetLabel(formTarget(form)));
     select(IDC_FORM_NAME, 0);
-    for (const FormHeaderControl& c : kFormHeaderLists)
-      ui::fillCombo(item(c.id), c.items ? *c.items : targets_.list(), -1);
+    for (const FormHeaderControl& c : kFormHeaderLists) {
+      if (c.items) ui::fillCombo(item(c.id), *c.items, -1);
+      else ui::fillNumberedCombo(item(c.id), kTargetCount, choices::targetLabel);
+    }
     for (int line = 0; line < kLines; ++line) {
       ui::fillCombo(item(IDC_FORM_LINE_TYPE + line), choices::kDataTypes, -1);
       ui::fillCombo(item(IDC_FORM_LINE_SOURCE + line), choices::kDataSources, -1);
-      ui::fillCombo(item(IDC_FORM_LINE_BINDING + line), bindings_.list(), -1);
+      ui::fillNumberedCombo(item(IDC_FORM_LINE_BINDING + line), choices::kLookupBindingCount,
+                            choices::lookupBindingLabel);
     }
   }
 
@@ -164,8 +153,6 @@ class FormPage : public ui::Dialog {
 
   SheetContext& context_;
   std::optional<FormPageModel> model_;
-  LabelList targets_{kTargetCount, choices::targetLabel};
-  LabelList bindings_{kLookupBindingCount, choices::lookupBindingLabel};
 };
 
 }  // namespace

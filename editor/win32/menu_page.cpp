@@ -19,12 +19,6 @@ bool isTargetList(int id) {
   return id == IDC_MENU_ESC || (id >= IDC_MENU_ITEM_TARGET && id < IDC_MENU_ITEM_TARGET + kItems);
 }
 
-// "主菜单", the ten forms and the ten menus, in target number order.
-void fillTargets(HWND combo) {
-  for (int target = kMainMenuTarget; target <= kLastMenuTarget; ++target)
-    ui::addComboItem(combo, choices::targetLabel(static_cast<std::uint8_t>(target)));
-}
-
 class MenuPage : public ModelPage<MenuPageModel> {
  public:
   using ModelPage::ModelPage;
@@ -36,8 +30,9 @@ class MenuPage : public ModelPage<MenuPageModel> {
       ui::addComboItem(item(IDC_MENU_NAME), choices::targetLabel(menuTarget(menu)));
     ui::selectComboItem(item(IDC_MENU_NAME), 0);
     ui::fillCombo(item(IDC_MENU_FONT), choices::kFonts, -1);
-    fillTargets(item(IDC_MENU_ESC));
-    for (int k = 0; k < kItems; ++k) fillTargets(item(IDC_MENU_ITEM_TARGET + k));
+    ui::fillNumberedCombo(item(IDC_MENU_ESC), kTargetCount, choices::targetLabel);
+    for (int k = 0; k < kItems; ++k)
+      ui::fillNumberedCombo(item(IDC_MENU_ITEM_TARGET + k), kTargetCount, choices::targetLabel);
     showMenu();
     EnableWindow(item(IDC_MENU_FONT), FALSE);
     return TRUE;

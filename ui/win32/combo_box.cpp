@@ -17,6 +17,10 @@ void fillCombo(HWND combo, choices::List items, int selected) {
   selectComboItem(combo, selected);
 }
 
+void fillNumberedCombo(HWND combo, int count, std::string (*label)(std::uint8_t)) {
+  for (int i = 0; i < count; ++i) addComboItem(combo, label(static_cast<std::uint8_t>(i)));
+}
+
 void selectComboItem(HWND combo, int position) {
   SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "template/choice_lists.h"
@@ -15,6 +16,8 @@ void addComboItem(HWND combo, std::string_view utf8);
 // Fills the list in order and selects `selected`; a position outside the list (a damaged
 // template's value) selects nothing.
 void fillCombo(HWND combo, choices::List items, int selected);
+// Adds `label(0)` .. `label(count - 1)`: lists whose texts are made from a number.
+void fillNumberedCombo(HWND combo, int count, std::string (*label)(std::uint8_t));
 
 // Selects `position`; one outside the list selects nothing.
 void selectComboItem(HWND combo, int position);
