@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/peer_thread.h"
-#include "bench/quiet_ui.h"
+#include "link/quiet_ui.h"
 #include "link/collection.h"
 #include "link/download.h"
 #include "link/lookup_transfer.h"
@@ -40,7 +40,7 @@ class CountingPort : public link::PosixSerialPort {
 struct PcSide {
   CountingPort port;
   link::SystemClock clock;
-  QuietUi ui;
+  link::QuietUi ui;
   link::LineSettings line;
   link::LinkContext ctx{port, clock, ui, line};
 };

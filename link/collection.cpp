@@ -16,7 +16,6 @@ using Outcome = CollectionResult::Outcome;
 
 // Records stored, or nothing when the collection failed (its message shown).
 std::optional<int> receive(LinkContext& ctx, CollectedFile& file) {
-  if (!connectToTerminal(ctx)) return 0;
   return receiveRecords(ctx, [&file](std::span<const std::uint8_t> data) {
     std::vector<std::uint8_t> line(data.begin(), data.end());
     line.push_back('\r');
@@ -54,7 +53,7 @@ CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const s
   std::optional<int> records;
   try {
     if (!openPortForCollection(ctx, choice)) return {Outcome::PortError, 0};
-    records = receive(ctx, file);
+    records = connectToTerminal(ctx) ? receive(ctx, file) : 0;
   } catch (const TransferCancelled&) {
     file.discard();
     endCancelledTransfer(ctx, text::kUploadCaption);
@@ -63,6 +62,10 @@ CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const s
   // The port is closed without a purge.
   ctx.port.close();
   return settle(ctx, file, records);
+}
+
+CollectionResult receiveIntoFile(LinkContext& ctx, CollectedFile& file) {
+  return settle(ctx, file, receive(ctx, file));
 }
 
 }  // namespace k60::link

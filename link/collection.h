@@ -28,4 +28,12 @@ struct CollectionResult {
 // view the data.
 CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const std::string& path);
 
+class CollectedFile;
+
+// On an open port whose terminal has answered "ACK\r": receives the records into `file`
+// (created), which is put in place only when at least one record arrived and the terminal
+// ended with "OVER\r", and dropped otherwise; each outcome's message is shown. The port
+// stays open.
+CollectionResult receiveIntoFile(LinkContext& ctx, CollectedFile& file);
+
 }  // namespace k60::link

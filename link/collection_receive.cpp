@@ -95,16 +95,22 @@ bool store(LinkContext& ctx, const LineBuffer& line, Tally& tally, const RecordS
 
 }  // namespace
 
+PollAnswer pollTerminal(LinkContext& ctx) {
+  const std::uint32_t sentAt = ctx.clock.nowMs();
+  send(ctx, text::kRead);
+  const Reply reply = collectReply(ctx, sentAt);
+  if (reply.timedOut) return PollAnswer::Silent;
+  return reply.kept == text::kAckLine ? PollAnswer::Ack : PollAnswer::Other;
+}
+
 bool connectToTerminal(LinkContext& ctx) {
   for (int failures = 0;; ++failures) {
-    const std::uint32_t sentAt = ctx.clock.nowMs();
-    send(ctx, text::kRead);
-    const Reply reply = collectReply(ctx, sentAt);
-    if (reply.timedOut && failures >= kSilentTriesBeforeTimeout) {
+    const PollAnswer answer = pollTerminal(ctx);
+    if (answer == PollAnswer::Silent && failures >= kSilentTriesBeforeTimeout) {
       showError(ctx, text::kTimeOut);
       return false;
     }
-    if (reply.kept == text::kAckLine) return true;
+    if (answer == PollAnswer::Ack) return true;
     if (failures >= kWrongAnswersBeforeGivingUp) {
       showError(ctx, text::kConnectFailed);
       return false;

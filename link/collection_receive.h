@@ -10,6 +10,14 @@
 
 namespace k60::link {
 
+// One "READ\r" and its answer, within the reply time-out.
+enum class PollAnswer {
+  Ack,     // "ACK\r": the terminal is sending its records
+  Silent,  // no CR within the time-out
+  Other,   // a line that is not "ACK\r"
+};
+PollAnswer pollTerminal(LinkContext& ctx);
+
 // Phase 1: sends "READ\r" until the terminal answers "ACK\r". Gives up, with "超时!" or
 // "建立连接失败!", after four silent tries or six wrong answers. true when connected.
 bool connectToTerminal(LinkContext& ctx);

@@ -68,6 +68,9 @@ class SerialPort {
   virtual void purgeReceive() = 0;
   virtual void close() = 0;
   virtual bool isOpen() const = 0;
+  // True once the device has gone away while open (a USB adapter unplugged, the far end of
+  // a pty closed): nothing more will come until it is closed and opened again.
+  virtual bool deviceLost() const { return false; }
 };
 
 }  // namespace k60::link

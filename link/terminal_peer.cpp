@@ -150,6 +150,10 @@ void TerminalPeer::idleLine() {
   }
   if (equals(line, text::kRead)) {
     dropWaiting("\"READ\"");
+    if (readsIgnored_ < options_.faults.ignoreReads) {
+      sink_.note("\"READ\" " + std::to_string(++readsIgnored_) + " left unanswered");
+      return;
+    }
     return startCollection();
   }
   sink_.note("ignored a line of " + std::to_string(line.size()) + " bytes");

@@ -35,6 +35,9 @@ struct PeerFaults {
   int lateRecord = -1;     // send this record's first line late ...
   std::uint32_t lateMs = 600;  // ... by this many milliseconds
   int irAnswerProbe = 1;   // answer only this IR probe (1 = the first); 0 never
+  int ignoreReads = 0;     // leave this many "READ\r" unanswered (not yet in upload mode)
+  int stallAt = -1;        // in the first collection, fall silent instead of sending this
+                           // record (taken from the cradle) until the next "READ\r"
 };
 
 struct PeerOptions {
@@ -131,7 +134,8 @@ class TerminalPeer {
   bool noiseUsed_ = false;
 
   int record_ = 0;  // the record on offer
-  bool repeatDone_ = false, corruptDone_ = false, lateDone_ = false;
+  bool repeatDone_ = false, corruptDone_ = false, lateDone_ = false, stallDone_ = false;
+  int readsIgnored_ = 0;
   // A late record line waiting to go out at lateAtMs_, and the answers kept meanwhile.
   Bytes lateLine_;
   std::uint32_t lateAtMs_ = 0;

@@ -21,6 +21,12 @@ void TerminalPeer::sendRecord() {
     sink_.collectionServed(static_cast<int>(records.size()));
     return endSession();
   }
+  if (record_ == options_.faults.stallAt && !stallDone_) {
+    stallDone_ = true;
+    state_ = State::Idle;
+    sink_.note("fell silent before record " + std::to_string(record_));
+    return;
+  }
   const bool corrupt = record_ == options_.faults.corruptRecord && !corruptDone_;
   corruptDone_ = corruptDone_ || corrupt;
   if (corrupt) sink_.note("record " + std::to_string(record_) + " sent with a wrong checksum");

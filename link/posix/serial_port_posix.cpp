@@ -39,6 +39,9 @@ void makeRaw8N1(termios& tio) {
   tio.c_cc[VTIME] = 0;
 }
 
+// Errors of a device that has gone away (hung up, unplugged, its pty master closed).
+bool isGone(int error) { return error == EIO || error == ENXIO || error == ENODEV; }
+
 // The write bound: 5 ms per byte plus 50 ms.
 std::chrono::milliseconds writeBound(std::size_t bytes) {
   return std::chrono::milliseconds(5 * static_cast<long long>(bytes) + 50);
@@ -109,7 +112,10 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
       done += static_cast<std::size_t>(n);
       continue;
     }
-    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) break;
+    if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+      lost_ = lost_ || isGone(errno);
+      break;
+    }
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) break;
     pollfd p{fd_, POLLOUT, 0};
@@ -121,16 +127,19 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
 std::size_t PosixSerialPort::read(std::span<std::uint8_t> buffer) {
   if (!isOpen() || buffer.empty()) return 0;
   const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+  if (n < 0) lost_ = lost_ || isGone(errno);
   return n > 0 ? static_cast<std::size_t>(n) : 0;  // nothing yet, or the far end is gone
 }
 
 bool PosixSerialPort::waitForInput(Clock&, std::uint32_t ms) {
   if (!isOpen()) return false;
   pollfd p{fd_, POLLIN, 0};
-  // A far end that is gone reports POLLHUP at once; the caller's deadline still bounds the
-  // wait, so sleep out the time rather than spin on it.
+  // A device that is gone reports POLLHUP or POLLERR at once (an unplugged adapter with
+  // POLLIN too, although reads give nothing); the caller's deadline still bounds the wait,
+  // so sleep out the time rather than spin on it. Bytes that came before are still read.
   const int n = ::poll(&p, 1, static_cast<int>(std::min<std::uint32_t>(ms, 60'000)));
-  if (n > 0 && (p.revents & POLLIN)) return true;
+  if (n > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) lost_ = true;
+  if (n > 0 && (p.revents & POLLIN) && !lost_) return true;
   if (n > 0 && ms > 0) ::poll(nullptr, 0, static_cast<int>(std::min<std::uint32_t>(ms, 60'000)));
   return false;
 }
@@ -140,6 +149,7 @@ void PosixSerialPort::purgeReceive() {
 }
 
 void PosixSerialPort::close() {
+  lost_ = false;
   if (!isOpen()) return;
   ::close(fd_);  // also drops the lock
   fd_ = -1;

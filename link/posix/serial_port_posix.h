@@ -32,6 +32,8 @@ class PosixSerialPort : public SerialPort {
   void close() override;
   bool isOpen() const override { return fd_ >= 0; }
   PortOpenError lastOpenError() const override { return openError_; }
+  // Seen as a hang-up of the device in a wait, or as EIO from a read or write.
+  bool deviceLost() const override { return lost_; }
 
  private:
   bool setModemLine(int line, bool high);
@@ -40,6 +42,7 @@ class PosixSerialPort : public SerialPort {
 
   int fd_ = -1;
   PortOpenError openError_;
+  bool lost_ = false;
 };
 
 }  // namespace k60::link

@@ -115,7 +115,8 @@ std::size_t Win32SerialPort::read(std::span<std::uint8_t> buffer) {
   if (waitedFor_.empty()) {
     DWORD errors = 0;
     COMSTAT status{};
-    if (ClearCommError(handle_, &errors, &status) && status.cbInQue > 0) fetch(status.cbInQue);
+    if (!ClearCommError(handle_, &errors, &status)) lost_ = true;
+    else if (status.cbInQue > 0) fetch(status.cbInQue);
   }
   std::size_t n = 0;
   for (; n < buffer.size() && !waitedFor_.empty(); ++n) {
@@ -136,16 +137,21 @@ bool Win32SerialPort::fetch(DWORD most) {
 }
 
 // A line error (framing, overrun) blocks further reads until it is cleared; the protocol's
-// time-outs and resends take care of the bytes lost.
+// time-outs and resends take care of the bytes lost. A port that cannot even be asked for
+// its errors has gone away (an unplugged USB adapter).
 void Win32SerialPort::clearLineError() {
   DWORD errors = 0;
-  ClearCommError(handle_, &errors, nullptr);
+  if (!ClearCommError(handle_, &errors, nullptr)) lost_ = true;
 }
 
 bool Win32SerialPort::waitForInput(Clock&, std::uint32_t ms) {
   if (!isOpen()) return false;
   if (!waitedFor_.empty()) return true;
   if (ms == 0) return false;
+  if (lost_) {
+    Sleep(ms);  // the device is gone: the caller's deadline bounds the wait, no spinning
+    return false;
+  }
   // A read of one byte under a total time-out of `ms` and no interval time-out: ReadFile
   // returns as soon as that byte has arrived, or empty at the deadline. (An interval time-out
   // would hold every wait for the line to fall quiet first; both read time-outs MAXDWORD,
@@ -173,6 +179,7 @@ void Win32SerialPort::purgeReceive() {
 
 void Win32SerialPort::close() {
   waitedFor_.clear();
+  lost_ = false;
   if (!isOpen()) return;
   CloseHandle(handle_);
   handle_ = INVALID_HANDLE_VALUE;

@@ -33,6 +33,8 @@ class Win32SerialPort : public SerialPort {
   void close() override;
   bool isOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
   PortOpenError lastOpenError() const override { return openError_; }
+  // Seen as a ReadFile that fails while ClearCommError fails too (the device is gone).
+  bool deviceLost() const override { return lost_; }
 
  private:
   // A failed ReadFile: clears the line error that would block further reads.
@@ -48,6 +50,7 @@ class Win32SerialPort : public SerialPort {
   // A wait's read time-outs, left in force for the next wait (reads do not depend on them).
   COMMTIMEOUTS inForce_{};
   bool waitTimeoutsSet_ = false;
+  bool lost_ = false;
 };
 
 // What an error code of CreateFileA on a port means to the user.

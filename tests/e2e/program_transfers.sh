@@ -4,7 +4,8 @@
 # (a second time through the IR transceiver) over COM1, which the Wine prefix maps to one
 # end of a pty pair; `k60tool peer` (Linux) plays the terminal on the other end. Checks that
 # the peer got exactly `k60tool image` of the template and the lookup file, and that the
-# collected files hold exactly the peer's records. Screenshots of the progress window and
+# collected files hold exactly the peer's records; then k60tool.exe watch collects them
+# once more on the same port. Screenshots of the progress window and
 # the counter box go to BUILD/screenshots/.
 # Usage: program_transfers.sh PATH/TO/k60tool PATH/TO/k60_drive_k60gen.exe PATH/TO/k60gen.exe BUILD_DIR
 set -u
@@ -69,11 +70,20 @@ cat e2e.out
 check "the program's commands ran as a user would see them" test $status -eq 0
 wait "$PEER_PID"
 kill "$SHOOTER" 2>/dev/null; wait "$SHOOTER" 2>/dev/null
-restore_port  # here too: finish() drops the exit trap when a check failed
 check "the peer's image equals k60tool image" cmp -s got.bin expected.bin
 check "the lookup lines arrive unchanged" cmp -s got.txt lookup.txt
 check "the collected file holds exactly the peer's records" cmp -s "collected data.TXT" records.txt
 check "so does the one collected through the IR transceiver" cmp -s collected_ir.TXT records.txt
 check "the IR transceiver was commanded to 115200" grep -q 'commanded to 115200' link.peer
 check "the screenshots were taken" test -s "$SHOTS/transfer-progress.png" -a -s "$SHOTS/transfer-counter.png"
+
+# k60tool.exe watch on the same COM1, with a terminal that answers its second poll.
+peer link --once --ignore-reads 1 --records records.txt
+mkdir watched
+K60_WINE_TIMEOUT=60 "$WINE_RUN" "$(dirname "$K60GEN")/tools/k60tool/k60tool.exe" watch --port COM1 \
+  --dir "$(windows_path "$WORK/watched")" --interval 0.5 --once 2>watch.err
+check "k60tool.exe watch ends with status 0 after its collection" test $? -eq 0
+check "its one file is named for COM1 and holds exactly the peer's records" \
+  bash -c 'test "$(ls -A watched)" = "$(ls watched/COM1-*.TXT | xargs -n1 basename)" && cmp -s watched/COM1-*.TXT records.txt'
+restore_port  # here too: finish() drops the exit trap when a check failed
 finish

@@ -39,6 +39,7 @@ class ScriptedPort : public SerialPort {
   // Scripting.
   bool openSucceeds = true;
   bool applySucceeds = true;
+  bool lost = false;  // the device is gone while open
   // When set, decides per call whether the line settings are accepted (with applySucceeds).
   std::function<bool(const LineSettings&)> acceptsSettings;
   // Called after every write with the bytes written; typically queues a reply.
@@ -143,6 +144,7 @@ class ScriptedPort : public SerialPort {
     open_ = false;
   }
   bool isOpen() const override { return open_; }
+  bool deviceLost() const override { return lost && open_; }
 
  private:
   struct Arrival {

@@ -72,7 +72,7 @@ ExitCode runLink(Context& ctx, const LinkArgs& args, Operation operation) {
   ui.nameFile(args.file);
   link::LineSettings line;
   link::LinkContext session{port, clock, ui, line};
-  const CtrlCStopsTransfers ctrlC;
+  const StopSignals stop;
   return operation(session, ui) ? kDone : kFailed;
 }
 
@@ -88,10 +88,6 @@ std::optional<int> downloadRateIndex(const LinkArgs& args, const Template& t, st
 
 // Where a collection writes: the file, or for "-" a temporary file that is then copied
 // to standard output.
-std::filesystem::path pathOf(const std::string& utf8) {
-  return std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size());
-}
-
 std::string collectionPath(const std::string& file) {
   if (!isStdStream(file)) return file;
   const auto path = std::filesystem::temp_directory_path() / ("k60tool-collect-" + std::to_string(processId()) + ".txt");
@@ -157,11 +153,11 @@ void addCollectCommand(CLI::App& app, Context& ctx) {
       if (result.outcome != link::CollectionResult::Outcome::Collected) return false;
       std::string data;
       std::error_code error;
-      const auto size = std::filesystem::file_size(pathOf(path), error);
+      const auto size = std::filesystem::file_size(utf8Path(path), error);
       if (isStdStream(args->file)) {
         const bool copied = readWholeFile(path, data, ctx.err) &&
                             writeFileOrStdout(args->file, data, ctx.out, [] { return true; });
-        std::filesystem::remove(pathOf(path), error);
+        std::filesystem::remove(utf8Path(path), error);
         if (!copied) return false;
       }
       const std::string what = (error ? std::string() : std::to_string(size) + " bytes ") + "into " +

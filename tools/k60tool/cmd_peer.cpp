@@ -72,6 +72,9 @@ void addPeerOptions(CLI::App& cmd, PeerArgs& a) {
   cmd.add_option("--corrupt-record", f.corruptRecord, "send this record first with a wrong checksum");
   cmd.add_option("--late-record", f.lateRecord, "send this record's first line late (see --late-ms)");
   cmd.add_option("--late-ms", f.lateMs, "how late --late-record comes, in milliseconds (default 600)");
+  cmd.add_option("--ignore-reads", f.ignoreReads, "leave this many \"READ\" unanswered before answering one");
+  cmd.add_option("--stall-at-record", f.stallAt,
+                 "in the first collection, fall silent instead of sending this record, until the next \"READ\"");
   cmd.add_option("--answers-while-sending", a.whileSending,
                  "an answer that arrives while a late line is on its way: keep (default; acted on once the\n"
                  "line is out, so a time-out NAK brings the line again) or drop")

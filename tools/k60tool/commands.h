@@ -30,5 +30,6 @@ void addCollectCommand(CLI::App& app, Context& ctx);
 void addPeerCommand(CLI::App& app, Context& ctx);
 void addSimulateCommand(CLI::App& app, Context& ctx);
 void addPortsCommand(CLI::App& app, Context& ctx);
+void addWatchCommand(CLI::App& app, Context& ctx);
 
 }  // namespace k60::tool

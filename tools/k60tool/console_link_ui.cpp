@@ -68,10 +68,15 @@ std::optional<std::string> numberIn(std::string_view text, std::string_view form
   return std::string(text.substr(head.size(), text.size() - head.size() - tail.size()));
 }
 
-// Set by the SIGINT handler; a signal handler may only store to such an object.
-volatile std::sig_atomic_t ctrlCPressed = 0;
+// Counted by the handler of SIGINT and SIGTERM; a signal handler may only store to such an
+// object.
+volatile std::sig_atomic_t stopSignals = 0;
 
-extern "C" void onCtrlC(int) { ctrlCPressed = 1; }
+extern "C" void onStopSignal(int signal) {
+  stopSignals = stopSignals + 1;
+  // Some C libraries put the default action back before calling a handler.
+  std::signal(signal, onStopSignal);
+}
 
 const Gloss* glossOf(std::string_view text, std::string* number) {
   for (const Gloss& g : kGlosses)
@@ -184,13 +189,19 @@ void ConsoleLinkUi::counterShow(int records) {
 
 void ConsoleLinkUi::counterClose() { endLine(); }
 
-CtrlCStopsTransfers::CtrlCStopsTransfers() {
-  ctrlCPressed = 0;
-  previous_ = std::signal(SIGINT, onCtrlC);
+StopSignals::StopSignals() {
+  stopSignals = 0;
+  previousInt_ = std::signal(SIGINT, onStopSignal);
+  previousTerm_ = std::signal(SIGTERM, onStopSignal);
 }
 
-CtrlCStopsTransfers::~CtrlCStopsTransfers() { std::signal(SIGINT, previous_ == SIG_ERR ? SIG_DFL : previous_); }
+StopSignals::~StopSignals() {
+  std::signal(SIGINT, previousInt_ == SIG_ERR ? SIG_DFL : previousInt_);
+  std::signal(SIGTERM, previousTerm_ == SIG_ERR ? SIG_DFL : previousTerm_);
+}
 
-bool ConsoleLinkUi::cancelRequested() { return ctrlCPressed != 0; }
+int StopSignals::received() { return stopSignals; }
+
+bool ConsoleLinkUi::cancelRequested() { return stopSignals != 0; }
 
 }  // namespace k60::tool

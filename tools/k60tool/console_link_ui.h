@@ -50,7 +50,7 @@ class ConsoleLinkUi : public link::LinkUi {
   void counterOpen() override;
   void counterShow(int records) override;
   void counterClose() override;
-  // True once Ctrl+C was pressed while a transfer runs (see CtrlCStopsTransfers).
+  // True once Ctrl+C or SIGTERM arrived while a transfer runs (see StopSignals).
   bool cancelRequested() override;
 
  private:
@@ -67,17 +67,22 @@ class ConsoleLinkUi : public link::LinkUi {
   bool midLine_ = false;  // a bar or counter is drawn on the current line
 };
 
-// For as long as it lives, Ctrl+C (SIGINT) does not end the process but asks the transfer to
-// stop at its next wait, so that the port is purged and closed and no partial file is left.
-class CtrlCStopsTransfers {
+// For as long as it lives, Ctrl+C (SIGINT) and SIGTERM do not end the process but are
+// counted: a transfer stops at its next wait, so that the port is purged and closed and no
+// partial file is left; a watch stops polling, and drops its collection at the second.
+class StopSignals {
  public:
-  CtrlCStopsTransfers();
-  ~CtrlCStopsTransfers();
-  CtrlCStopsTransfers(const CtrlCStopsTransfers&) = delete;
-  CtrlCStopsTransfers& operator=(const CtrlCStopsTransfers&) = delete;
+  StopSignals();
+  ~StopSignals();
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+
+  // The signals received since the newest StopSignals was made.
+  static int received();
 
  private:
-  void (*previous_)(int);
+  void (*previousInt_)(int);
+  void (*previousTerm_)(int);
 };
 
 // The English gloss of one of the link's texts, a line number filled in; empty for a text

@@ -49,6 +49,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   addPeerCommand(app, ctx);
   addSimulateCommand(app, ctx);
   addPortsCommand(app, ctx);
+  addWatchCommand(app, ctx);
 
   if (const auto name = unknownCommand(app, args)) {
     err << "未知命令 '" << *name << "' (unknown command '" << *name << "'; k60tool --help lists the commands)\n";

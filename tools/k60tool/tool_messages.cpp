@@ -17,7 +17,7 @@ Reason fileReason(const std::string& path) {
   namespace fs = std::filesystem;
   const int saved = errno;
   std::error_code error;
-  const fs::path name(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+  const fs::path name = utf8Path(path);
   const fs::file_status status = fs::status(name, error);
   if (status.type() == fs::file_type::not_found) return {"没有这个文件", "no such file"};
   if (status.type() == fs::file_type::directory) return {"这是一个目录", "it is a directory"};
@@ -59,7 +59,7 @@ bool readWholeFile(const std::string& path, std::string& bytes, std::ostream& er
     if (!std::cin.bad()) return true;
   } else {
     errno = 0;
-    const std::filesystem::path name(std::u8string(reinterpret_cast<const char8_t*>(path.data()), path.size()));
+    const std::filesystem::path name = utf8Path(path);
     std::error_code ignored;
     std::ifstream in(name, std::ios::binary);
     if (in && !std::filesystem::is_directory(name, ignored)) {

@@ -2,6 +2,7 @@
 // and the system's reason.
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -30,6 +31,11 @@ struct Message {
   const Reason* reason = nullptr;
 };
 void printMessage(std::ostream& err, const Message& m);
+
+// A path given in UTF-8, whatever the system's own encoding of file names.
+inline std::filesystem::path utf8Path(std::string_view utf8) {
+  return std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size());
+}
 
 // "-" names standard input or output wherever k60tool reads or writes a file.
 inline bool isStdStream(std::string_view path) { return path == "-"; }
