@@ -24,6 +24,13 @@ std::optional<int> receive(LinkContext& ctx, CollectedFile& file) {
   });
 }
 
+// Creates the file before anything is asked of the terminal; says so when it cannot.
+bool created(LinkContext& ctx, CollectedFile& file) {
+  if (file.create()) return true;
+  ctx.ui.showMessage(text::kCannotCreateFile, text::kErrorCaption, MessageIcon::None);
+  return false;
+}
+
 // Puts the file in place after a complete collection; drops it otherwise.
 CollectionResult settle(LinkContext& ctx, CollectedFile& file, std::optional<int> records) {
   if (!records) {
@@ -46,10 +53,7 @@ CollectionResult settle(LinkContext& ctx, CollectedFile& file, std::optional<int
 
 CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const std::string& path) {
   CollectedFile file(path);
-  if (!file.create()) {
-    ctx.ui.showMessage(text::kCannotCreateFile, text::kErrorCaption, MessageIcon::None);
-    return {Outcome::FileError, 0};
-  }
+  if (!created(ctx, file)) return {Outcome::FileError, 0};
   std::optional<int> records;
   try {
     if (!openPortForCollection(ctx, choice)) return {Outcome::PortError, 0};
@@ -65,6 +69,7 @@ CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const s
 }
 
 CollectionResult receiveIntoFile(LinkContext& ctx, CollectedFile& file) {
+  if (!created(ctx, file)) return {Outcome::FileError, 0};
   return settle(ctx, file, receive(ctx, file));
 }
 

@@ -30,8 +30,8 @@ CollectionResult collectData(LinkContext& ctx, const LinkChoice& choice, const s
 
 class CollectedFile;
 
-// On an open port whose terminal has answered "ACK\r": receives the records into `file`
-// (created), which is put in place only when at least one record arrived and the terminal
+// On an open port whose terminal has answered "ACK\r": creates `file` and receives the
+// records into it; it is put in place only when at least one record arrived and the terminal
 // ended with "OVER\r", and dropped otherwise; each outcome's message is shown. The port
 // stays open.
 CollectionResult receiveIntoFile(LinkContext& ctx, CollectedFile& file);

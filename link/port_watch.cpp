@@ -77,7 +77,7 @@ class PortWatch final : public QuietUi {
     collecting_ = true;
     report({.event = WatchEvent::CollectionStarted});
     CollectedFile file(host_.newCollectionPath(settings_.choice.portName));
-    const CollectionResult result = file.create() ? receiveIntoFile(ctx_, file) : cannotCreate();
+    const CollectionResult result = receiveIntoFile(ctx_, file);
     collecting_ = false;
     if (result.outcome == CollectionResult::Outcome::Collected) {
       report({.event = WatchEvent::RecordsReceived, .records = result.records});
@@ -85,11 +85,6 @@ class PortWatch final : public QuietUi {
     } else if (result.outcome != CollectionResult::Outcome::NothingReceived) {
       report({.event = WatchEvent::CollectionFailed});
     }
-  }
-
-  CollectionResult cannotCreate() {
-    showMessage(text::kCannotCreateFile, text::kErrorCaption, MessageIcon::None);
-    return {CollectionResult::Outcome::FileError, 0};
   }
 
   // The interval, in steps short enough to see a request to stop.

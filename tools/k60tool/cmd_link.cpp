@@ -11,7 +11,6 @@
 #include "link/lookup_transfer.h"
 #include "link/program_image.h"
 #include "link/system_clock.h"
-#include "link/system_serial_port.h"
 #include "tools/k60tool/commands.h"
 #include "tools/k60tool/console.h"
 #include "tools/k60tool/console_link_ui.h"
@@ -56,11 +55,8 @@ int rateIndexOr115200(const LinkArgs& args) { return args.baud ? *link::rateInde
 // (logged with -v, which leaves out the progress bar so that the log stays readable).
 template <typename Operation>
 ExitCode runLink(Context& ctx, const LinkArgs& args, Operation operation) {
-  auto system = link::makeSystemSerialPort();
-  if (!system) {
-    ctx.err << "serial ports are not available in this build of k60tool\n";
-    return kFailed;
-  }
+  auto system = systemPortOrSay(ctx.err);
+  if (!system) return kFailed;
   std::optional<LoggingPort> logging;
   if (args.verbose) logging.emplace(*system, ctx.err);
   link::SerialPort& port = logging ? static_cast<link::SerialPort&>(*logging) : *system;

@@ -96,10 +96,7 @@ int runWatch(Context& ctx, WatchArgs& args) {
       return kFailed;
     }
   }
-  if (!link::makeSystemSerialPort()) {
-    ctx.err << "serial ports are not available in this build of k60tool\n";
-    return kFailed;
-  }
+  if (!systemPortOrSay(ctx.err)) return kFailed;
   const StopSignals signals;
   WatchHost host(ctx.err, log.is_open() ? &log : nullptr, args.dir,
                  settingsOf(args, args.ports.front()).intervalMs, args.once);

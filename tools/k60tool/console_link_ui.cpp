@@ -9,6 +9,7 @@
 #include <string>
 
 #include "link/link_messages.h"
+#include "link/system_serial_port.h"
 #include "tools/k60tool/console.h"
 #include "tools/k60tool/tool_messages.h"
 
@@ -101,6 +102,12 @@ std::string englishGloss(std::string_view systemText) {
   std::string number;
   const Gloss* g = glossOf(systemText, &number);
   return g ? filled(g->gloss, number) : std::string();
+}
+
+std::unique_ptr<link::SerialPort> systemPortOrSay(std::ostream& err) {
+  auto port = link::makeSystemSerialPort();
+  if (!port) err << "serial ports are not available in this build of k60tool\n";
+  return port;
 }
 
 ConsoleAbilities consoleAbilities(const std::ostream& err) {

@@ -89,6 +89,9 @@ class StopSignals {
 // it does not know.
 std::string englishGloss(std::string_view systemText);
 
+// The system's serial port; nothing, said on `err`, in a build that has none.
+std::unique_ptr<link::SerialPort> systemPortOrSay(std::ostream& err);
+
 // What the process's console can do; nothing when `err` is not its standard error (the
 // commands run in-process in tests).
 ConsoleAbilities consoleAbilities(const std::ostream& err);

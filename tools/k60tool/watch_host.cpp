@@ -101,9 +101,9 @@ std::string WatchHost::newCollectionPath(const std::string& port) {
   const std::lock_guard lock(mutex_);
   for (int n = 1;; ++n) {
     const std::string name = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".TXT";
-    const std::string path = utf8Of(utf8Path(dir_) / utf8Path(name));
+    const std::filesystem::path path = utf8Path(dir_) / utf8Path(name);
     std::error_code error;
-    if (!std::filesystem::exists(utf8Path(path), error) && taken_.insert(path).second) return path;
+    if (!std::filesystem::exists(path, error) && taken_.insert(path).second) return utf8Of(path);
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <filesystem>
 #include <mutex>
 #include <ostream>
 #include <set>
@@ -49,7 +50,7 @@ class WatchHost final : public link::WatchHost {
   bool once_;
   std::mutex mutex_;
   std::set<std::string> openedPorts_;
-  std::set<std::string> taken_;  // paths handed out, so that no two collections share one
+  std::set<std::filesystem::path> taken_;  // paths handed out, so that no two collections share one
   std::atomic<bool> stopped_ = false;
   std::atomic<int> opened_ = 0, neverOpened_ = 0;
 };
